@@ -1,0 +1,42 @@
+#pragma once
+// Pieces of the start-up that main runs in order; kept apart so tests can
+// drive them with their own files and argument lists.
+
+#include <QQmlApplicationEngine>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+class Bridge;
+
+// The interpreter inside the controller's virtual environment: first entry of
+// the interpreter's argument list.
+extern const char *const kPyInterpreter;
+extern const char *const kMainQmlUrl;
+
+namespace app {
+// The program's QML engine; empty until main creates it. (Qt already has a
+// global function of that name.)
+extern std::unique_ptr<QQmlApplicationEngine> qmlEngine;
+} // namespace app
+
+// Sets the variables of the environment file's "TAVELL..." lines (key before
+// the first "=", value after it, nothing trimmed) where their value differs.
+// A file that cannot be opened is skipped.
+void importEnvironmentFile(const QString &path);
+
+struct SplitArguments
+{
+    QStringList parserArgs; // the program's own, program path first
+    QStringList pyArgs;     // sys.argv of the interpreter
+};
+
+// Everything after the first lone "-" or "--" belongs to the interpreter.
+SplitArguments splitArguments(const QStringList &arguments);
+
+// Ends the event loop with -1 when the main QML file gave no root object.
+void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl);
+
+// Metatypes, QML singletons and the types QML may use but not create.
+void registerQmlTypes(Bridge &bridge);

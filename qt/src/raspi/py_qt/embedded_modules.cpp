@@ -1,0 +1,105 @@
+#include <pybind11/embed.h>
+
+#include "embedded_modules.h"
+
+#include "bridge_raspi.h"
+#include "converter.h"
+#include "exception_handler.h"
+#include "log.h"
+#include "pybridge_worker.h"
+#include "state_objects.h"
+
+#include <cstdio>
+
+namespace py = pybind11;
+
+const char *const kTavellSubmodules[11] = {"action",  "actuator",  "auto",   "gui",    "hopfentimer", "recipes",
+                                           "sensor", "shell", "simulator", "values", "wifi"};
+
+namespace {
+
+// Python's Logger class: static methods only, no constructor.
+struct PyLogger
+{
+};
+
+void writeStream(FILE *stream, const py::str &text)
+{
+    const char *utf8 = _pyStr2CStr(text);
+    if (utf8 == kPyQtConversionErrorCStr)
+        PyErr_Clear();
+    std::fputs(utf8, stream);
+}
+
+// Logger methods take a str only; anything else is a TypeError from the binding.
+void logFromPy(QtMsgType type, const py::str &msg)
+{
+    const char *text = _pyStr2CStr(msg);
+    if (text == kPyQtConversionErrorCStr)
+        PyErr_Clear();
+    logPyMessage(type, text);
+}
+
+void forwardException()
+{
+    std::puts("forward_exception ...");
+    try {
+        handle_py_exception(nullptr, -1, nullptr);
+    } catch (const std::exception &e) {
+        logWarningPrintf("\nforward_exception failed with: %s\n\n", e.what());
+    } catch (...) {
+        logWarningPrintf("\nforward_exception failed with unknown exception!!!\n\n");
+    }
+}
+
+using SubmoduleFiller = void (*)(py::module_ &);
+
+// Filled as their state classes exist; an absent filler leaves the submodule empty.
+const SubmoduleFiller kSubmoduleFillers[11] = {
+    &Action::prepareModule, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,                nullptr, nullptr, nullptr, nullptr,
+};
+
+} // namespace
+
+PYBIND11_EMBEDDED_MODULE(_std_redirects, m)
+{
+    m.def("stdout_redirect", [](const py::str &s) { writeStream(stdout, s); });
+    m.def("stderr_redirect", [](const py::str &s) { writeStream(stderr, s); });
+}
+
+PYBIND11_EMBEDDED_MODULE(tavell, m)
+{
+    m.def("poweroff", [] {
+        if (_pyWorker)
+            _pyWorker->bridge()->poweroff();
+    });
+    m.def("reboot", [] {
+        if (_pyWorker)
+            _pyWorker->bridge()->reboot();
+    });
+    m.def("forward_exception", &forwardException);
+
+    py::class_<PyLogger> logger(m, "Logger");
+    const struct {
+        const char *name;
+        QtMsgType type;
+    } levels[] = {{"debug", QtDebugMsg},
+                  {"info", QtInfoMsg},
+                  {"warning", QtWarningMsg},
+                  {"critical", QtCriticalMsg},
+                  {"fatal", QtFatalMsg}};
+    for (const auto &level : levels) {
+        const QtMsgType type = level.type;
+        logger.def_static(
+            level.name, [type](const py::str &msg, bool) { logFromPy(type, msg); }, py::arg("msg"),
+            py::arg("w_trace") = false);
+    }
+
+    for (int i = 0; i < 11; ++i) {
+        py::module_ sub = m.def_submodule(kTavellSubmodules[i]);
+        py::module_::import("sys").attr("modules")[py::str(std::string("tavell.") + kTavellSubmodules[i])] = sub;
+        if (kSubmoduleFillers[i])
+            kSubmoduleFillers[i](sub);
+    }
+}

@@ -1,0 +1,124 @@
+"""Starts the real program with the stand-in controller and reads its output."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+
+import pytest
+
+SOURCE = os.environ.get("TAVELL_SOURCE_DIR", os.getcwd())
+APP = os.environ.get("TAVELL_APP", os.path.join(SOURCE, "build", "tavell-brew"))
+
+
+class Running:
+    """A started program whose standard output and error are collected."""
+
+    def __init__(self, args, env, cwd):
+        self.proc = subprocess.Popen([APP, *args], env=env, cwd=cwd, stdout=subprocess.PIPE,
+                                     stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+        self._out, self._err = [], []
+        self._lock = threading.Lock()
+        self._threads = [threading.Thread(target=self._pump, args=(s, b), daemon=True)
+                         for s, b in ((self.proc.stdout, self._out), (self.proc.stderr, self._err))]
+        for t in self._threads:
+            t.start()
+
+    def _pump(self, stream, into):
+        for raw in iter(stream.readline, b""):
+            with self._lock:
+                into.append(raw.decode("utf-8", "replace").rstrip("\n"))
+
+    @property
+    def out(self):
+        with self._lock:
+            return list(self._out)
+
+    @property
+    def err(self):
+        with self._lock:
+            return list(self._err)
+
+    def wait_for(self, text, timeout=20, stream="err"):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if any(text in line for line in getattr(self, stream)):
+                return True
+            if self.proc.poll() is not None:
+                break
+            time.sleep(0.05)
+        return any(text in line for line in getattr(self, stream))
+
+    def finish(self, timeout=30):
+        code = self.proc.wait(timeout=timeout)
+        for t in self._threads:
+            t.join(timeout=5)
+        return code
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+@pytest.fixture
+def home():
+    with tempfile.TemporaryDirectory() as d:
+        runtime = os.path.join(d, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        yield d
+
+
+def program_env(home, **extra):
+    env = dict(os.environ)
+    env.update({
+        "XDG_CONFIG_HOME": os.path.join(home, "config"),
+        "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
+        "PYTHONPATH": os.path.join(SOURCE, "py"),
+        "PYTHONDONTWRITEBYTECODE": "1",
+    })
+    env.update(extra)
+    return env
+
+
+@pytest.fixture
+def start(home):
+    started = []
+
+    def _start(*args, env=None, cwd=SOURCE):
+        run = Running(list(args), env or program_env(home), cwd)
+        started.append(run)
+        return run
+
+    yield _start
+    for run in started:
+        run.kill()
+
+
+@pytest.fixture
+def display():
+    """An X server with a window manager, so windows can be closed as an operator would."""
+    if not shutil.which("Xvfb") or not shutil.which("matchbox-window-manager"):
+        pytest.fail("Xvfb and matchbox-window-manager are needed (scripts/setup installs them)")
+    read_fd, write_fd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
+                            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    number = b""
+    with os.fdopen(read_fd, "rb") as r:
+        while not number.endswith(b"\n"):
+            chunk = r.read(1)
+            if not chunk:
+                break
+            number += chunk
+    name = ":" + number.decode().strip()
+    wm = subprocess.Popen(["matchbox-window-manager", "-use_titlebar", "no"], env={**os.environ, "DISPLAY": name},
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    yield name
+    wm.kill()
+    xvfb.kill()
+    wm.wait()
+    xvfb.wait()

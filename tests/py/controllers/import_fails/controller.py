@@ -1,0 +1,1 @@
+raise ImportError("Steuerung fehlt ein Paket")

@@ -1,0 +1,77 @@
+#pragma once
+// Records every log line the program's handler would write, while still
+// writing it to standard error, so tests can wait for and inspect lines.
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+
+#include "message_handler.h"
+
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        instance() = this;
+        m_previous = qInstallMessageHandler(&LogCapture::handler);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        instance() = nullptr;
+    }
+
+    QStringList lines() const
+    {
+        QMutexLocker locker(&m_mutex);
+        return m_lines;
+    }
+
+    void clear()
+    {
+        QMutexLocker locker(&m_mutex);
+        m_lines.clear();
+    }
+
+    // Lines containing text.
+    QStringList matching(const QString &text) const { return lines().filter(text); }
+
+    // Processes events until a line containing text appears or the time is up.
+    bool waitFor(const QString &text, int timeoutMs = 10000) const
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            if (!matching(text).isEmpty())
+                return true;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(5);
+        }
+        return !matching(text).isEmpty();
+    }
+
+private:
+    static LogCapture *&instance()
+    {
+        static LogCapture *current = nullptr;
+        return current;
+    }
+
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        LogCapture *self = instance();
+        if (self) {
+            QMutexLocker locker(&self->m_mutex);
+            self->m_lines.append(formatLogLine(type, context, text, uptimeTimer.isValid() ? uptimeTimer.elapsed() : 0,
+                                               QDateTime::currentDateTime()));
+        }
+        // Fatal lines go through the real handler, which ends the process.
+        messageHandler(type, context, text);
+    }
+
+    mutable QMutex m_mutex;
+    QStringList m_lines;
+    QtMessageHandler m_previous = nullptr;
+};
