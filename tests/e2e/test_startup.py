@@ -97,3 +97,14 @@ def test_start_gui_ready_and_clean_close(start, home, display):
     subprocess.run(["/usr/bin/wmctrl", "-c", "Tavell Brauanlage"], env={**os.environ, "DISPLAY": display}, check=True)
     assert run.finish(timeout=30) == 0
     assert run.out[-18:] == [str(n) for n in range(1, 19)]
+
+
+def test_unknown_option_does_not_stop_the_start(start, home):
+    env = program_env(home, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software")
+    run = start("--unbekannt", env=env)
+    try:
+        assert run.wait_for(GUI_READY), "\n".join(run.err)
+        assert run.proc.poll() is None
+    finally:
+        run.proc.terminate()
+        run.finish()

@@ -95,6 +95,21 @@ private Q_SLOTS:
         QCOMPARE(qgetenv("TAVELL_OVERRIDE"), QByteArray(""));
     }
 
+    void objectCreatedHandlerEndsLoopOnlyForMissingMainObject()
+    {
+        const QUrl mainUrl(QString::fromLatin1(kMainQmlUrl));
+        QObject someObject;
+        auto run = [](std::function<void()> call) {
+            QEventLoop loop;
+            QTimer::singleShot(0, call);
+            QTimer::singleShot(200, &loop, [&loop] { loop.exit(5); });
+            return loop.exec();
+        };
+        QCOMPARE(run([&] { objectCreatedHandler(&someObject, mainUrl, mainUrl); }), 5);
+        QCOMPARE(run([&] { objectCreatedHandler(nullptr, QUrl(QStringLiteral("qrc:/qml/other.qml")), mainUrl); }), 5);
+        QCOMPARE(run([&] { objectCreatedHandler(nullptr, mainUrl, mainUrl); }), -1);
+    }
+
     void missingEnvironmentFileIsSkipped()
     {
         qunsetenv("TAVELL_NEVER");

@@ -81,7 +81,8 @@ private Q_SLOTS:
         Q_EMIT bridge.pyAction(Action::GuiReady);
         Q_EMIT g_action.toPy(Action::ResetFlows);
         QVERIFY(log.waitFor(QStringLiteral("action_from_cpp(<ActionEnum.ResetFlows: 3>)")));
-        const QStringList lines = log.matching(QStringLiteral("[Py] controller: "));
+        const QStringList lines =
+            log.lines().filter(QRegularExpression(QStringLiteral("\\[Py\\] controller: (init|action_from_cpp)\\(")));
         QCOMPARE(lines.size(), 3);
         QVERIFY(lines[0].contains(QStringLiteral("init(True, False)")));
         QVERIFY(lines[1].contains(QStringLiteral("GuiReady")));

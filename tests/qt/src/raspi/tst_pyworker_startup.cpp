@@ -36,8 +36,8 @@ private Q_SLOTS:
         useController("init_raises");
         LogCapture log;
         g_gui.setControlsEnabled(true);
-        Bridge *bridge = new Bridge(pyArgs(), false);
-        QSignalSpy errors(bridge, &BridgeBase::exception);
+        QScopedPointer<Bridge> bridge(new Bridge(pyArgs(), false));
+        QSignalSpy errors(bridge.data(), &BridgeBase::exception);
         Q_EMIT bridge->pyAction(Action::GuiReady);
 
         QVERIFY(log.waitFor(QStringLiteral("Python-Funktion action_from_cpp() nicht gefunden")));
@@ -64,7 +64,6 @@ private Q_SLOTS:
                      "] Python-Funktion action_from_cpp() nicht gefunden -  pyAction ( Action::GuiReady ). (File: ")),
                  qPrintable(notFound[0]));
         QVERIFY(notFound[0].contains(QStringLiteral("Function: void PyWorker::pyAction(ActionEnum))")));
-        delete bridge;
     }
 
     void importFails()
