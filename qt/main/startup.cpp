@@ -56,8 +56,18 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
+    qRegisterMetaType<ShellAction>("ShellAction");
+    qRegisterMetaType<StringVector>("StringVector");
+    qRegisterMetaType<WifiAction>("WifiAction");
+    qRegisterMetaType<WifiState>("WifiState");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);
+    qmlRegisterSingletonInstance("tavell.wifi", 1, 0, "Wifi", &g_wifi);
+
+    qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry",
+                                               QStringLiteral("ChangelogEntry kann nicht instanziert werden."));
 }

@@ -6,9 +6,13 @@
 
 #include "action.h"
 #include "gui.h"
+#include "shell.h"
+#include "wifi.h"
 
 extern Action &g_action;
 extern Gui &g_gui;
+extern Shell &g_shell;
+extern Wifi &g_wifi;
 
 namespace detail {
 struct StateObjectsInit

@@ -1,0 +1,319 @@
+#include "shell.h"
+
+#include "locked.h"
+#include "state_objects.h"
+
+#include <QTimer>
+
+// ---------------------------------------------------------------------------
+// ChangelogEntry
+
+struct ChangelogEntry::Texts
+{
+    QString name;
+    QString date;
+    QString distribution;
+    QString version;
+    QString urgencyStr;
+    StringVector changes;
+    Shell *shell;
+};
+
+ChangelogEntry::ChangelogEntry() : ChangelogEntry(&g_shell) {}
+
+ChangelogEntry::ChangelogEntry(Shell *shell) : m_shell(shell)
+{
+    connect(this, &ChangelogEntry::urgencyStrChanged, this, &ChangelogEntry::_setColor);
+}
+
+ChangelogEntry::ChangelogEntry(const ChangelogEntry &other) : QObject()
+{
+    // Read the other entry under its lock only; never hold both locks.
+    const Texts source = other.texts();
+    m_name = source.name;
+    m_date = source.date;
+    m_distribution = source.distribution;
+    m_version = source.version;
+    m_urgencyStr = source.urgencyStr;
+    m_changes = source.changes;
+    m_shell = source.shell;
+    connect(this, &ChangelogEntry::urgencyStrChanged, this, &ChangelogEntry::_setColor);
+    _setColor();
+}
+
+ChangelogEntry &ChangelogEntry::operator=(const ChangelogEntry &other)
+{
+    if (this != &other)
+        assignFrom(other.texts());
+    return *this;
+}
+
+ChangelogEntry::Texts ChangelogEntry::texts() const
+{
+    std::lock_guard<QRecursiveMutex> guard(m_lock);
+    return Texts{m_name, m_date, m_distribution, m_version, m_urgencyStr, m_changes, m_shell};
+}
+
+void ChangelogEntry::assignFrom(const Texts &source)
+{
+    std::lock_guard<QRecursiveMutex> guard(m_lock);
+    m_shell = source.shell;
+    setName(source.name);
+    setDate(source.date);
+    setDistribution(source.distribution);
+    setVersion(source.version);
+    setUrgencyStr(source.urgencyStr);
+    setChanges(source.changes);
+    // The Shell may have changed even when the urgency did not.
+    _setColor();
+}
+
+QColor ChangelogEntry::color() const { return getLocked(m_lock, m_color); }
+QString ChangelogEntry::name() const { return getLocked(m_lock, m_name); }
+QString ChangelogEntry::date() const { return getLocked(m_lock, m_date); }
+QString ChangelogEntry::distribution() const { return getLocked(m_lock, m_distribution); }
+QString ChangelogEntry::version() const { return getLocked(m_lock, m_version); }
+QString ChangelogEntry::urgencyStr() const { return getLocked(m_lock, m_urgencyStr); }
+StringVector ChangelogEntry::changes() const { return getLocked(m_lock, m_changes); }
+Shell *ChangelogEntry::shell() const { return getLocked(m_lock, m_shell); }
+
+void ChangelogEntry::setName(const QString &name)
+{
+    setLocked(m_lock, m_name, name, this, &ChangelogEntry::nameChanged);
+}
+
+void ChangelogEntry::setDate(const QString &date)
+{
+    setLocked(m_lock, m_date, date, this, &ChangelogEntry::dateChanged);
+}
+
+void ChangelogEntry::setDistribution(const QString &distribution)
+{
+    setLocked(m_lock, m_distribution, distribution, this, &ChangelogEntry::distributionChanged);
+}
+
+void ChangelogEntry::setVersion(const QString &version)
+{
+    setLocked(m_lock, m_version, version, this, &ChangelogEntry::versionChanged);
+}
+
+void ChangelogEntry::setUrgencyStr(const QString &urgencyStr)
+{
+    setLocked(m_lock, m_urgencyStr, urgencyStr, this, &ChangelogEntry::urgencyStrChanged);
+}
+
+void ChangelogEntry::setChanges(const StringVector &changes)
+{
+    setLocked(m_lock, m_changes, changes, this, &ChangelogEntry::changesChanged);
+}
+
+void ChangelogEntry::_setColor()
+{
+    std::lock_guard<QRecursiveMutex> guard(m_lock);
+    const QColor color = m_shell ? m_shell->colorForUrgency(m_urgencyStr) : QColor();
+    setLocked(m_lock, m_color, color, this, &ChangelogEntry::colorChanged);
+}
+
+bool ChangelogEntry::operator==(const ChangelogEntry &other) const
+{
+    if (this == &other)
+        return true;
+    const Texts a = texts();
+    const Texts b = other.texts();
+    return a.name == b.name && a.date == b.date && a.distribution == b.distribution && a.version == b.version
+        && a.urgencyStr == b.urgencyStr;
+}
+
+QString ChangelogEntry::toString() const
+{
+    const Texts t = texts();
+    // One pass: a "%2" inside a value stays as it is.
+    return QStringLiteral("name=%1, date=%2, distribution=%3, version=%4, urgency=%5, changes=[")
+               .arg(t.name, t.date, t.distribution, t.version, t.urgencyStr)
+        + QStringList(t.changes.toList()).join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString ChangelogEntry::repr() const
+{
+    return QStringLiteral("ChangelogEntry(") + toString() + QLatin1Char(')');
+}
+
+QDebug operator<<(QDebug debug, const ChangelogEntry &entry)
+{
+    QDebugStateSaver saver(debug);
+    debug.noquote().nospace() << entry.repr();
+    return debug;
+}
+
+std::optional<int> changelogVectorIndex(qint64 index, int size, bool countFromEnd)
+{
+    if (countFromEnd && index < 0)
+        index += size;
+    if (index < 0 || index >= size)
+        return std::nullopt;
+    return int(index);
+}
+
+QString changelogVectorIndexError(qint64 index, int size)
+{
+    QString text = QStringLiteral("Ungültiger Index ") + QString::number(index) + QStringLiteral(". ");
+    if (size > 0)
+        text += QStringLiteral("Gültige Indices sind 0...") + QString::number(size - 1) + QStringLiteral(" (-1...")
+            + QString::number(-size) + QStringLiteral(").\n");
+    else
+        text += QStringLiteral("Der Vector ist leer.\n");
+    return text;
+}
+
+// ---------------------------------------------------------------------------
+// Shell
+
+Shell::Shell()
+{
+    // Queued to the GUI thread when Python replaced the list.
+    connect(this, &Shell::changelogsChanged, this, [this] {
+        std::lock_guard<QRecursiveMutex> guard(m_lock);
+        syncChangelogCopies();
+    });
+}
+
+Shell::~Shell()
+{
+    // At exit there is no event loop left to run pending deleteLater calls.
+    for (const QPointer<QObject> &retired : qAsConst(m_retiredCopies))
+        delete retired.data();
+    delete m_copies;
+}
+
+QColor Shell::colorUrgencyLow() const { return getLocked(m_lock, m_colorUrgencyLow); }
+QColor Shell::colorUrgencyMedium() const { return getLocked(m_lock, m_colorUrgencyMedium); }
+QColor Shell::colorUrgencyHigh() const { return getLocked(m_lock, m_colorUrgencyHigh); }
+QColor Shell::colorUrgencyOther() const { return getLocked(m_lock, m_colorUrgencyOther); }
+bool Shell::testingRepoEnabled() const { return getLocked(m_lock, m_testingRepoEnabled); }
+bool Shell::locked() const { return getLocked(m_lock, m_locked); }
+QVector<QVariantMap> Shell::installed() const { return getLocked(m_lock, m_installed); }
+QVector<ChangelogEntry> Shell::changelogEntries() const { return getLocked(m_lock, m_changelogs); }
+QVector<QVariantMap> Shell::upgradables() const { return getLocked(m_lock, m_upgradables); }
+
+QQmlListProperty<ChangelogEntry> Shell::changelogs()
+{
+    return QQmlListProperty<ChangelogEntry>(this, nullptr, &Shell::changelogCount, &Shell::changelogAt);
+}
+
+QColor Shell::colorForUrgency(const QString &urgency) const
+{
+    if (urgency == QLatin1String("low"))
+        return colorUrgencyLow();
+    if (urgency == QLatin1String("medium"))
+        return colorUrgencyMedium();
+    if (urgency == QLatin1String("high"))
+        return colorUrgencyHigh();
+    return colorUrgencyOther();
+}
+
+// The free setLocked is hidden here by the member of that name.
+void Shell::setColorUrgencyLow(const QColor &color)
+{
+    ::setLocked(m_lock, m_colorUrgencyLow, color, this, &Shell::colorUrgencyLowChanged);
+}
+
+void Shell::setColorUrgencyMedium(const QColor &color)
+{
+    ::setLocked(m_lock, m_colorUrgencyMedium, color, this, &Shell::colorUrgencyMediumChanged);
+}
+
+void Shell::setColorUrgencyHigh(const QColor &color)
+{
+    ::setLocked(m_lock, m_colorUrgencyHigh, color, this, &Shell::colorUrgencyHighChanged);
+}
+
+void Shell::setColorUrgencyOther(const QColor &color)
+{
+    ::setLocked(m_lock, m_colorUrgencyOther, color, this, &Shell::colorUrgencyOtherChanged);
+}
+
+void Shell::setTestingRepoEnabled(bool enabled)
+{
+    ::setLocked(m_lock, m_testingRepoEnabled, enabled, this, &Shell::testingRepoEnabledChanged);
+}
+
+void Shell::setLocked(bool locked) { ::setLocked(m_lock, m_locked, locked, this, &Shell::lockedChanged); }
+
+void Shell::setInstalled(const QVector<QVariantMap> &installed)
+{
+    ::setLocked(m_lock, m_installed, installed, this, &Shell::installedChanged);
+}
+
+void Shell::setChangelogs(const QVector<ChangelogEntry> &changelogs)
+{
+    std::lock_guard<QRecursiveMutex> guard(m_lock);
+    if (m_changelogs == changelogs)
+        return;
+    m_changelogs = changelogs;
+    ++m_changelogsGeneration;
+    Q_EMIT changelogsChanged();
+}
+
+void Shell::setUpgradables(const QVector<QVariantMap> &upgradables)
+{
+    ::setLocked(m_lock, m_upgradables, upgradables, this, &Shell::upgradablesChanged);
+}
+
+int Shell::changelogCount(QQmlListProperty<ChangelogEntry> *list)
+{
+    Shell *self = static_cast<Shell *>(list->object);
+    std::lock_guard<QRecursiveMutex> guard(self->m_lock);
+    self->syncChangelogCopies();
+    return self->m_changelogs.size();
+}
+
+ChangelogEntry *Shell::changelogAt(QQmlListProperty<ChangelogEntry> *list, int index)
+{
+    Shell *self = static_cast<Shell *>(list->object);
+    std::lock_guard<QRecursiveMutex> guard(self->m_lock);
+    self->syncChangelogCopies();
+    if (index < 0 || index >= self->m_changelogs.size())
+        return nullptr;
+    ChangelogEntry *&copy = self->m_copyAt[index];
+    if (!copy) {
+        if (!self->m_copies)
+            self->m_copies = new QObject;
+        // Parented, so the QML engine never takes it over and deletes it
+        // while a delegate still holds the pointer.
+        copy = new ChangelogEntry(self->m_changelogs.at(index));
+        copy->setParent(self->m_copies);
+    }
+    return copy;
+}
+
+// GUI thread, lock held. Starts a new set of copies when the list changed
+// since they were made. The old set is deleted only after the event loop has
+// gone round once more, so the screens' handlers of changelogsChanged have
+// replaced their delegates (whose own deletion is deferred, too) first.
+void Shell::syncChangelogCopies()
+{
+    if (m_copiesGeneration == m_changelogsGeneration && m_copyAt.size() == m_changelogs.size())
+        return;
+    m_copiesGeneration = m_changelogsGeneration;
+    if (m_copies) {
+        QObject *old = m_copies;
+        m_copies = nullptr;
+        m_retiredCopies.erase(std::remove_if(m_retiredCopies.begin(), m_retiredCopies.end(),
+                                             [](const QPointer<QObject> &p) { return p.isNull(); }),
+                              m_retiredCopies.end());
+        m_retiredCopies.append(old);
+        QTimer::singleShot(0, old, &QObject::deleteLater);
+    }
+    m_copyAt.fill(nullptr, m_changelogs.size());
+}
+
+QDebug operator<<(QDebug debug, const Shell &shell)
+{
+    QDebugStateSaver saver(debug);
+    QStringList reprs;
+    const QVector<ChangelogEntry> entries = shell.changelogEntries();
+    for (const ChangelogEntry &entry : entries)
+        reprs << entry.repr();
+    debug.noquote().nospace() << "Shell([" << reprs.join(QStringLiteral(", ")) << "])";
+    return debug;
+}
