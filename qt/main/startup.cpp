@@ -56,6 +56,10 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
+    qRegisterMetaType<Gui::PageEnum>("PageEnum");
+    qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
+    qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
