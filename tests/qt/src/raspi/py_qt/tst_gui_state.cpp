@@ -211,7 +211,8 @@ private Q_SLOTS:
         Q_EMIT gui.message(QStringLiteral("T"), QStringLiteral("x"), QStringLiteral("info"));
         // The three-argument form as QML and queued callers reach it.
         QVERIFY(QMetaObject::invokeMethod(&gui, "message", Q_ARG(QString, QStringLiteral("T2")),
-                                          Q_ARG(QString, QStringLiteral("y")), Q_ARG(QString, QStringLiteral("warning"))));
+                                          Q_ARG(QString, QStringLiteral("y")),
+                                          Q_ARG(QString, QStringLiteral("warning"))));
         Q_EMIT gui.message(QStringLiteral("T3"), QStringLiteral("z"), QStringLiteral("error"), 7);
 
         QCOMPARE(spy.count(), 3);
