@@ -56,7 +56,11 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
+    qRegisterMetaType<Gui::PageEnum>("PageEnum");
+    qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
     qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
+    qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
     qRegisterMetaType<ShellAction>("ShellAction");
     qRegisterMetaType<StringVector>("StringVector");
     qRegisterMetaType<WifiAction>("WifiAction");

@@ -1,12 +1,17 @@
 #pragma once
-// Screen-state object. Written by the worker thread (Python) and by the GUI
-// thread (start-up, command socket); read by the screens on the GUI thread.
-// The lock covers page, indicateScrollable and controlsEnabled; title and
-// fullscreen are only touched on the GUI thread.
+// Screen-state object. page, indicateScrollable and controlsEnabled are
+// written by the worker thread (Python, interpreter start-up) and read by the
+// screens on the GUI thread: the recursive lock covers these three fields, and
+// their change signals are emitted while it is held. title and fullscreen are
+// written and read on the GUI thread only (start-up, command socket, screens)
+// and need no lock. The remaining signals carry requests between the
+// controller and the screens; the object stores nothing for them.
 
+#include <QJSValue>
 #include <QObject>
 #include <QRecursiveMutex>
 #include <QString>
+#include <QVariant>
 
 class Gui : public QObject
 {
@@ -14,30 +19,120 @@ class Gui : public QObject
     Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
     Q_PROPERTY(bool fullscreen READ fullscreen WRITE setFullscreen NOTIFY fullscreenChanged)
     Q_PROPERTY(int scaleFactor READ scaleFactor CONSTANT)
+    Q_PROPERTY(PageEnum page READ page NOTIFY pageChanged)
+    Q_PROPERTY(bool indicateScrollable READ indicateScrollable NOTIFY indicateScrollableChanged)
     Q_PROPERTY(bool controlsEnabled READ controlsEnabled NOTIFY controlsEnabledChanged)
 
 public:
+    enum PageEnum {
+        Auto1,
+        Auto2,
+        Report,
+        Recipes,
+        Settings,
+        Updates,
+        UpdatesShell,
+        PageEnumCount
+    };
+    Q_ENUM(PageEnum)
+
+    enum SchemaEnum {
+        Auto1X1,
+        Auto1X2,
+        Auto2X1,
+        Auto2X2,
+        SchemaEnumCount
+    };
+    Q_ENUM(SchemaEnum)
+
+    enum IconEnum {
+        IconSaved,
+        IconSmiley,
+        IconInfo,
+        IconEnumCount
+    };
+    Q_ENUM(IconEnum)
+
+    enum ColorEnum {
+        ColorTransparent,
+        ColorGreen,
+        ColorEnumCount
+    };
+    Q_ENUM(ColorEnum)
+
+    enum PopupEnum {
+        PopupFullen,
+        PopupRecovery,
+        PopupEnumCount
+    };
+    Q_ENUM(PopupEnum)
+
+    enum GuiValueEnum {
+        DeleteWarnings,
+        FlashPico,
+        PopupOpened,
+        DialogData,
+        GuiValueEnumCount
+    };
+    Q_ENUM(GuiValueEnum)
+
     Gui() = default;
 
     QString title() const { return m_title; }
     bool fullscreen() const { return m_fullscreen; }
     int scaleFactor() const { return 2; }
+    PageEnum page() const;
+    bool indicateScrollable() const;
     bool controlsEnabled() const;
+
+    // Written by the controller and the worker, never by the screens.
+    void setPage(PageEnum page);
+    void setIndicateScrollable(bool indicate);
+    void setControlsEnabled(bool enabled);
+
+    // Icon shown by a toast; an unknown icon gives an invalid variant, so the
+    // toast keeps the icon it showed last.
+    static QVariant toastIconUrl(IconEnum icon);
+
+    Q_INVOKABLE void deleteWarnings();
 
 public Q_SLOTS:
     void setTitle(const QString &title);
     void setFullscreen(bool fullscreen);
-    void setControlsEnabled(bool enabled);
 
 Q_SIGNALS:
+    void pageChanged();
+    void indicateScrollableChanged();
     void controlsEnabledChanged();
+    void changedPage(PageEnum page);
+    void changeSchema(SchemaEnum schema);
+    void closeDialog(int id, bool accept);
+    void closeCurrentDialog(bool accept);
+    void toastNotify(const QString &text, const QVariant &iconUrl, ColorEnum color, int duration);
+    void toastWarn(const QString &text, int duration);
+    void setWarningsDialogData(int count, const QString &title, const QString &text, const QString &yesTxt);
+    void setPicoStdout(const QString &text);
+    void setPicoStderr(const QString &text);
+    void setPicoReturnValue(int value);
+    void showPoweroffDialog();
+    void requestPopup(PopupEnum which, int id);
+    // id 0 lets the dialog frame pick one.
     void message(const QString &title, const QString &text, const QString &category, int id = 0);
+    void question(const QString &title, const QString &text, const QVariant &options);
     void titleChanged();
     void fullscreenChanged(bool fullscreen);
+    void toPy(GuiValueEnum action, const QJSValue &value);
+    void _toPyQVar(GuiValueEnum action, const QVariant &value);
 
 private:
     mutable QRecursiveMutex m_lock;
+    PageEnum m_page = Auto1;
+    bool m_indicateScrollable = false;
     bool m_controlsEnabled = false;
     QString m_title;
     bool m_fullscreen = false;
 };
+
+// The worker's slots spell these without the class.
+using GuiValueEnum = Gui::GuiValueEnum;
+using PageEnum = Gui::PageEnum;
