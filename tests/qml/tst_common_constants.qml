@@ -60,12 +60,6 @@ TestCase {
         Values.heatZoneCountB = -1
     }
 
-    function test_sizesDerivedFromScaleFactor() {
-        compare(Common.minColWidth, 150)
-        compare(Common.breakpoint, 500)
-        compare(Common.minRightColWidth, 350)
-    }
-
     function test_calcWindowSize_data() {
         return [
             { tag: "empty", width: 0, size: Common.Sm },
@@ -98,12 +92,10 @@ TestCase {
     function test_themeColours() {
         verify(Common.isDarkTheme)
         compare(Common.fg1, "#ffffff")
-        compare(Common.bg1, "#355269")
         compare(Common.colorWarning, Material.color(Material.DeepOrange))
         Common.theme = Material.Light
         verify(!Common.isDarkTheme)
         compare(Common.fg1, "#000000")
-        compare(Common.bg1, "#b4c7dc")
         compare(Common.colorWarning, Material.color(Material.Orange))
         compare(Common.colorWarningAlpha.a.toFixed(2), "0.75")
         compare(Common.colorWarningAlpha.r, Common.colorWarning.r)

@@ -107,13 +107,5 @@ Item {
             keyClick(Qt.Key_Return)
             compare(box.value, 50)
         }
-
-        function test_buttonsStepInSmallestUnit() {
-            const box = createBox({ value: 10 })
-            box.forceActiveFocus()
-            keyClick(Qt.Key_Up)
-            compare(box.displayText, "1,1")
-            compare(modifiedSpy.count, 1)
-        }
     }
 }

@@ -79,11 +79,5 @@ Item {
             tryCompare(container.flickable, "contentHeight", 201)
             compare(bands(container), [false, true])
         }
-
-        function test_bandHeight() {
-            const container = createContainer({ indicate: true })
-            compare(findChild(container, "gradientTop").height, 50)
-            compare(findChild(container, "gradientBottom").height, 50)
-        }
     }
 }

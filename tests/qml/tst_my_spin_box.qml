@@ -99,15 +99,6 @@ Item {
             compare(modifiedSpy.count, 0)
         }
 
-        function test_noModifiedAtTheLimit() {
-            const box = createBox({ value: 120 })
-            const spin = child(box, "spinBox")
-            spin.forceActiveFocus()
-            keyClick(Qt.Key_Up)
-            compare(spin.value, 120)
-            compare(modifiedSpy.count, 0)
-        }
-
         function test_valueOutsideRangeWarns() {
             const box = createBox({ from: 1, to: 10, value: 12 })
             const spin = child(box, "spinBox")
@@ -145,19 +136,6 @@ Item {
             box.from = 1
             compare(spin.value, 12)
             compare(modifiedSpy.count, 0)
-        }
-
-        function test_messages() {
-            const box = createBox()
-            const warn = child(box, "warnMsg")
-            const info = child(box, "infoMsg")
-            verify(!warn.visible)
-            verify(!info.visible)
-            box.warnMsg = "Achtung"
-            box.infoMsg = "Hinweis"
-            verify(warn.visible)
-            verify(info.visible)
-            tryVerify(() => info.y > warn.y)
         }
 
         function test_labelBesideOrAboveTheBox() {

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
 import "qrc:/qml/base"
@@ -12,29 +11,13 @@ Item {
     height: 600
 
     TestCase {
-        id: testCase
-
-        name: "ButtonsAndPanels"
+        name: "WidgetStates"
         when: windowShown
 
         Component { id: progressComponent; MyGreenProgressButton { width: 200; text: "Flashen" } }
-        Component { id: checkComponent; MyGreenCheckButton { text: "Ventil" } }
-        Component { id: greenRedComponent; MyGreenRedCheckButton { text: "Status" } }
-        Component { id: delayComponent; MyGreenDelayButton { text: "Halten" } }
         Component { id: warningComponent; MyWarning { width: 300; title: "Achtung!"; text: "Text" } }
         Component { id: iconComponent; MyIcon { source: "qrc:/img/info-circle.svg" } }
-        Component {
-            id: panelComponent
 
-            MyRectColLayout {
-                width: 300
-
-                Label { objectName: "first"; text: "erste" }
-                Label { objectName: "second"; text: "zweite" }
-            }
-        }
-
-        SignalSpy { id: activatedSpy; signalName: "activated" }
         SignalSpy { id: closedSpy; signalName: "closed" }
 
         function create(component, props) {
@@ -76,48 +59,6 @@ Item {
             compare(button.icon.source, "qrc:/img/check-lg.svg")
         }
 
-        function test_greenFill() {
-            const button = create(progressComponent)
-            const green = Material.color(Material.Green)
-            verify(!Qt.colorEqual(button.Material.background, green))
-            button.fillGreen = true
-            verify(Qt.colorEqual(button.Material.background, green))
-        }
-
-        function test_checkButton() {
-            const button = create(checkComponent)
-            const green = Material.color(Material.Green)
-            compare(button.icon.source, "")
-            verify(!Qt.colorEqual(button.Material.background, green))
-            button.active = true
-            compare(button.icon.source, "qrc:/img/check-lg.svg")
-            verify(Qt.colorEqual(button.Material.background, green))
-        }
-
-        function test_greenRedButton() {
-            const button = create(greenRedComponent)
-            compare(button.icon.source, "qrc:/img/x-lg.svg")
-            verify(Qt.colorEqual(button.Material.background, Material.color(Material.Red)))
-            button.active = true
-            compare(button.icon.source, "qrc:/img/check-lg.svg")
-            verify(Qt.colorEqual(button.Material.background, Material.color(Material.Green)))
-        }
-
-        function test_delayButtonNeedsTheFullHoldTime() {
-            const button = create(delayComponent)
-            compare(button.delay, Common.delayButtonDelay)
-            activatedSpy.target = button
-            mousePress(button)
-            wait(Common.delayButtonDelay / 3)
-            mouseRelease(button)
-            wait(100)
-            compare(activatedSpy.count, 0)
-            mousePress(button)
-            activatedSpy.wait(Common.delayButtonDelay + 1000)
-            mouseRelease(button)
-            compare(activatedSpy.count, 1)
-        }
-
         function test_warningCloses() {
             const warning = create(warningComponent)
             const close = findChild(warning, "closeButton")
@@ -143,13 +84,5 @@ Item {
             tryCompare(findChild(icon, "image"), "status", Image.Ready)
         }
 
-        function test_panelStacksItsChildren() {
-            const panel = create(panelComponent)
-            const first = findChild(panel, "first")
-            const second = findChild(panel, "second")
-            verify(second.y >= first.y + first.height)
-            verify(panel.height >= first.height + second.height)
-            compare(panel.color, Common.bg1)
-        }
     }
 }
