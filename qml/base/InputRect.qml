@@ -1,0 +1,12 @@
+import QtQuick 2.15
+
+// Indicator of one input: green while it is on, grey otherwise.
+Rectangle {
+    id: root
+
+    property bool active: false
+
+    implicitWidth: 15
+    implicitHeight: 15
+    color: active ? "green" : "grey"
+}

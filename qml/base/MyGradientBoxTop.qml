@@ -1,0 +1,22 @@
+import QtQuick 2.15
+import QtQuick.Controls.Material 2.15
+import tavell.gui 1.0
+
+// Fade band over the top edge of `flickable`, shown while content lies above
+// the view and scroll hints are on.
+Rectangle {
+    id: root
+
+    property Flickable flickable: null
+    property bool indicate: Gui.indicateScrollable === true
+    readonly property bool moreContent: flickable !== null && flickable.contentY > flickable.originY + 0.5
+
+    readonly property color background_: Material.background
+
+    implicitHeight: 50
+    visible: indicate && moreContent
+    gradient: Gradient {
+        GradientStop { position: 0; color: root.background_ }
+        GradientStop { position: 1; color: Qt.rgba(root.background_.r, root.background_.g, root.background_.b, 0) }
+    }
+}

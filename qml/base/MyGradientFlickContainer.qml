@@ -1,0 +1,54 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import tavell.gui 1.0
+import "../singletons"
+
+// Vertically scrolling column with fade bands at the edges beyond which more
+// content lies.
+Item {
+    id: root
+
+    default property alias content: column_.data
+    property alias spacing: column_.spacing
+    property bool indicate: Gui.indicateScrollable === true
+    readonly property alias flickable: flickable_
+
+    Flickable {
+        id: flickable_
+
+        objectName: "flickable"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: column_.implicitHeight
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        ScrollBar.vertical: ScrollBar { }
+
+        ColumnLayout {
+            id: column_
+
+            width: flickable_.width
+            spacing: Common.spacing
+        }
+    }
+
+    MyGradientBoxTop {
+        objectName: "gradientTop"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        flickable: flickable_
+        indicate: root.indicate
+    }
+
+    MyGradientBoxBottom {
+        objectName: "gradientBottom"
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        flickable: flickable_
+        indicate: root.indicate
+    }
+}

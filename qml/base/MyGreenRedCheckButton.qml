@@ -1,0 +1,13 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+
+// Button drawn green with a check mark while `active`, red with a cross otherwise.
+Button {
+    id: root
+
+    property bool active: false
+
+    Material.background: active ? Material.color(Material.Green) : Material.color(Material.Red)
+    icon.source: active ? "qrc:/img/check-lg.svg" : "qrc:/img/x-lg.svg"
+}

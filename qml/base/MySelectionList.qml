@@ -1,0 +1,60 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../singletons"
+
+// Label and selection box on a panel; the box moves below the label when both
+// do not fit side by side. `activated` reports the operator's choices only.
+Rectangle {
+    id: root
+
+    property alias text: label_.text
+    property alias model: comboBox_.model
+    property alias currentIndex: comboBox_.currentIndex
+    readonly property alias currentText: comboBox_.currentText
+    property alias textRole: comboBox_.textRole
+    property bool wrap: false
+    readonly property alias comboBox: comboBox_
+    readonly property bool fits: label_.implicitWidth + Common.spacing + comboBox_.implicitWidth
+                                 + 2 * padding_ <= width
+
+    signal activated(int index)
+
+    readonly property int padding_: Common.spacing
+    readonly property bool stacked_: wrap || !fits
+
+    implicitWidth: label_.implicitWidth + Common.spacing + comboBox_.implicitWidth + 2 * padding_
+    implicitHeight: grid_.implicitHeight + 2 * padding_
+    color: Common.bg1
+    radius: Common.spacing
+
+    GridLayout {
+        id: grid_
+
+        anchors.fill: parent
+        anchors.margins: root.padding_
+        columns: root.stacked_ ? 1 : 2
+        columnSpacing: Common.spacing
+        rowSpacing: 0
+
+        Label {
+            id: label_
+
+            objectName: "label"
+            color: Common.fg1
+            wrapMode: Text.Wrap
+            verticalAlignment: Text.AlignVCenter
+            Layout.fillWidth: true
+        }
+
+        ComboBox {
+            id: comboBox_
+
+            objectName: "comboBox"
+            Layout.fillWidth: root.stacked_
+            Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+
+            onActivated: root.activated(index)
+        }
+    }
+}

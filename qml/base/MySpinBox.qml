@@ -1,0 +1,123 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../singletons"
+
+// Labelled integer spin box. `value` is what the caller stores; the box shows
+// it clamped to the range and the panel warns while it lies outside. Only the
+// operator's changes are reported, through `modified`.
+Rectangle {
+    id: root
+
+    property alias text: label_.text
+    property int value: 0
+    property int from: 0
+    property int to: 99
+    property int stepSize: 1
+    property bool editable: false
+    property bool wrap: false
+    property bool showError: true
+    property string warnMsg: ""
+    property string infoMsg: ""
+    property alias textFromValue: spinBox_.textFromValue
+    property alias valueFromText: spinBox_.valueFromText
+    property alias validator: spinBox_.validator
+    readonly property alias spinBox: spinBox_
+    readonly property bool outOfRange: value < Math.min(from, to) || value > Math.max(from, to)
+    readonly property bool error: showError && outOfRange
+    // Label and box side by side fit into the given width.
+    readonly property bool fits: label_.implicitWidth + Common.spacing + spinBox_.implicitWidth
+                                 + 2 * padding_ <= width
+
+    signal modified(int val)
+
+    readonly property int padding_: Common.spacing
+    readonly property bool stacked_: wrap || !fits
+
+    // Draws the stored value again once a changed range lets the box show it.
+    function resync_() {
+        spinBox_.value = Qt.binding(function() { return root.value })
+    }
+
+    implicitWidth: label_.implicitWidth + Common.spacing + spinBox_.implicitWidth + 2 * padding_
+    implicitHeight: column_.implicitHeight + 2 * padding_
+    color: error ? Common.colorWarning : Common.bg1
+    radius: Common.spacing
+
+    ColumnLayout {
+        id: column_
+
+        anchors.fill: parent
+        anchors.margins: root.padding_
+        spacing: 0
+
+        GridLayout {
+            columns: root.stacked_ ? 1 : 2
+            columnSpacing: Common.spacing
+            rowSpacing: 0
+            Layout.fillWidth: true
+
+            Label {
+                id: label_
+
+                objectName: "label"
+                color: Common.fg1
+                wrapMode: Text.Wrap
+                verticalAlignment: Text.AlignVCenter
+                Layout.fillWidth: true
+            }
+
+            SpinBox {
+                id: spinBox_
+
+                objectName: "spinBox"
+                from: root.from
+                to: root.to
+                value: root.value
+                stepSize: root.stepSize
+                editable: root.editable
+                Layout.fillWidth: root.stacked_
+                Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+
+                onValueModified: root.modified(value)
+                onFromChanged: root.resync_()
+                onToChanged: root.resync_()
+            }
+        }
+
+        Label {
+            objectName: "warnMsg"
+            visible: text !== ""
+            text: root.warnMsg
+            color: Common.fg1
+            font.bold: true
+            wrapMode: Text.Wrap
+            padding: 2
+            background: Rectangle {
+                color: root.error ? "transparent" : Common.colorWarningAlpha
+                radius: Common.spacing
+            }
+            Layout.fillWidth: true
+        }
+
+        Label {
+            objectName: "rangeError"
+            visible: root.error
+            text: `Der Wert ${root.value} liegt nicht im Bereich ${root.from}...${root.to}`
+            color: Common.fg1
+            font.bold: true
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+
+        Label {
+            objectName: "infoMsg"
+            visible: text !== ""
+            text: root.infoMsg
+            color: Common.fg1
+            font.italic: true
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+    }
+}

@@ -1,0 +1,83 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtTest 1.2
+import "qrc:/qml/base"
+
+Item {
+    id: scene
+
+    width: 400
+    height: 400
+
+    TestCase {
+        name: "MyGradientFlickContainer"
+        when: windowShown
+
+        Component {
+            id: containerComponent
+
+            MyGradientFlickContainer {
+                property alias filler: filler_
+
+                width: 300
+                height: 200
+
+                Rectangle {
+                    id: filler_
+
+                    implicitHeight: 500
+                    Layout.fillWidth: true
+                }
+            }
+        }
+
+        function createContainer(props) {
+            const container = createTemporaryObject(containerComponent, scene, props || {})
+            verify(container)
+            waitForRendering(container)
+            return container
+        }
+
+        function bands(container) {
+            return [findChild(container, "gradientTop").visible, findChild(container, "gradientBottom").visible]
+        }
+
+        function test_scrollHintsOffByDefault() {
+            // Gui.indicateScrollable is false until the controller turns it on.
+            const container = createContainer()
+            verify(!container.indicate)
+            compare(bands(container), [false, false])
+        }
+
+        function test_bandsShowWhereContentIsHidden() {
+            const container = createContainer({ indicate: true })
+            const flickable = container.flickable
+            compare(flickable.contentHeight, 500)
+            compare(bands(container), [false, true])
+            flickable.contentY = 150
+            compare(bands(container), [true, true])
+            flickable.contentY = 300
+            compare(bands(container), [true, false])
+            container.indicate = false
+            compare(bands(container), [false, false])
+        }
+
+        function test_operatorScrolls() {
+            const container = createContainer({ indicate: true })
+            mouseDrag(container.flickable, 150, 180, 0, -150)
+            tryVerify(() => !container.flickable.moving)
+            verify(container.flickable.contentY > 0)
+            compare(bands(container)[0], true)
+        }
+
+        function test_noBandsWhenEverythingFits() {
+            const container = createContainer({ indicate: true })
+            container.filler.implicitHeight = 150
+            tryCompare(container.flickable, "contentHeight", 150)
+            compare(bands(container), [false, false])
+            container.filler.implicitHeight = 201
+            tryCompare(container.flickable, "contentHeight", 201)
+            compare(bands(container), [false, true])
+        }
+    }
+}
