@@ -1,6 +1,7 @@
 #include "bridge_raspi.h"
 #include "log.h"
 #include "message_handler.h"
+#include "socket_interface.h"
 #include "startup.h"
 #include "state_objects.h"
 
@@ -69,6 +70,13 @@ int main(int argc, char *argv[])
 
     g_gui.setTitle(QStringLiteral("Tavell Brauanlage"));
 
+    // Another instance was brought to the front; ours stops its interpreter
+    // again on the way out.
+    if (testIfAppIsRunning())
+        return 100;
+
+    SocketInterface socketInterface(&application, &bridge);
+
     registerQmlTypes(bridge);
 
     if (parser.isSet(fullscreenOption))
@@ -100,6 +108,8 @@ int main(int argc, char *argv[])
     }
 
     const int result = application.exec();
+    // The engine goes first; the command socket and then the bridge follow as
+    // locals, in reverse order of construction.
     app::qmlEngine.reset();
     return result;
 }

@@ -1,7 +1,11 @@
 """Starts the real program with the stand-in controller and reads its output."""
 
+import contextlib
+import fcntl
 import os
 import shutil
+import socket
+import stat
 import subprocess
 import tempfile
 import threading
@@ -11,6 +15,14 @@ import pytest
 
 SOURCE = os.environ.get("TAVELL_SOURCE_DIR", os.getcwd())
 APP = os.environ.get("TAVELL_APP", os.path.join(SOURCE, "build", "tavell-brew"))
+STAND_INS = os.path.join(SOURCE, "tests", "bin")
+
+# The program's command socket path is fixed for the whole machine. CTest's
+# resource lock keeps the tests of one run apart; this file lock, which the Qt
+# tests of the socket take too (tests/support/command_socket.h), keeps test
+# runs of other work trees on the same machine apart.
+SOCKET_PATH = "/tmp/tavell_brew.sock"
+LOCK_PATH = "/tmp/tavell_brew.test.lock"
 
 
 class Running:
@@ -63,6 +75,43 @@ class Running:
             self.proc.wait()
 
 
+def socket_answers():
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as probe:
+        probe.settimeout(1)
+        try:
+            probe.connect(SOCKET_PATH)
+            return True
+        except OSError:
+            return False
+
+
+def remove_stale_socket():
+    """Removes a socket file a killed program left behind; never a live one."""
+    try:
+        if stat.S_ISSOCK(os.lstat(SOCKET_PATH).st_mode) and not socket_answers():
+            os.unlink(SOCKET_PATH)
+    except FileNotFoundError:
+        pass
+
+
+@contextlib.contextmanager
+def app_lock(timeout=240):
+    with open(LOCK_PATH, "a") as lock:
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                break
+            except BlockingIOError:
+                if time.monotonic() > deadline:
+                    pytest.fail(f"{LOCK_PATH} stayed locked by another test run")
+                time.sleep(0.1)
+        try:
+            yield
+        finally:
+            fcntl.flock(lock, fcntl.LOCK_UN)
+
+
 @pytest.fixture
 def home():
     with tempfile.TemporaryDirectory() as d:
@@ -78,6 +127,7 @@ def program_env(home, **extra):
         "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
         "PYTHONPATH": os.path.join(SOURCE, "py"),
         "PYTHONDONTWRITEBYTECODE": "1",
+        "PATH": STAND_INS + os.pathsep + os.environ.get("PATH", ""),
     })
     env.update(extra)
     return env
@@ -85,6 +135,7 @@ def program_env(home, **extra):
 
 @pytest.fixture
 def start(home):
+    """Starts the program; the test holds the command socket for itself."""
     started = []
 
     def _start(*args, env=None, cwd=SOURCE):
@@ -92,9 +143,16 @@ def start(home):
         started.append(run)
         return run
 
-    yield _start
-    for run in started:
-        run.kill()
+    with app_lock():
+        if socket_answers():
+            pytest.fail(f"A program answers on {SOCKET_PATH}; end it before running these tests")
+        remove_stale_socket()
+        try:
+            yield _start
+        finally:
+            for run in started:
+                run.kill()
+            remove_stale_socket()
 
 
 @pytest.fixture

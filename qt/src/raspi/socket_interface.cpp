@@ -1,0 +1,194 @@
+#include "socket_interface.h"
+
+#include "bridge_raspi.h"
+#include "log.h"
+#include "state_objects.h"
+
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+
+#include <cstdio>
+
+const char *const kSocketPath = "/tmp/tavell_brew.sock";
+
+namespace {
+
+const char *const kWindowTitle = "Tavell Brauanlage";
+
+// A process still running after its wait goes now, not in QProcess's
+// destructor (which would complain about it).
+void stopProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.kill();
+    process.waitForFinished(1000);
+}
+
+// UTF-8 without QString::fromUtf8's silent changes: it drops a leading byte
+// order mark, and its QByteArray overload stops at the first zero byte. The
+// words must compare exactly as they were received.
+QString exactFromUtf8(const QByteArray &bytes)
+{
+    static const QByteArray bom("\xEF\xBB\xBF");
+    QString text;
+    int at = 0;
+    while (bytes.mid(at, bom.size()) == bom) {
+        text += QChar(0xFEFF);
+        at += bom.size();
+    }
+    return text + QString::fromUtf8(bytes.constData() + at, bytes.size() - at);
+}
+
+} // namespace
+
+bool testIfAppIsRunning()
+{
+    {
+        QLocalSocket socket;
+        socket.connectToServer(QString::fromLatin1(kSocketPath), QIODevice::ReadWrite);
+        if (socket.waitForConnected(1000)) {
+            qDebug() << "SOCKET STATE:" << socket.state();
+            qDebug() << "SOCKET ERROR:" << socket.error();
+            logInfo() << "Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen "
+                         "(socket)";
+            socket.write("fullscreen 1");
+            socket.waitForBytesWritten(30000);
+            return true;
+        }
+    }
+
+    QProcess list;
+    list.start(QStringLiteral("wmctrl"), {QStringLiteral("-l")});
+    list.waitForFinished(500);
+    if (list.exitStatus() == QProcess::CrashExit) {
+        qDebug() << "Das Programm 'wmctrl' ist gecrasht.";
+        return false;
+    }
+    if (list.error() == QProcess::FailedToStart) {
+        logInfo() << "Das Programm 'wmctrl' ist anscheinend nicht installiert.";
+        return false;
+    }
+    if (list.error() == QProcess::Timedout || list.error() == QProcess::ReadError ||
+        list.error() == QProcess::WriteError) {
+        qWarning() << "Das Programm 'wmctrl' wurde mit folgendem Fehler beendet:" << list.error() << "Exit-Code:"
+                   << list.exitCode();
+        stopProcess(list);
+        return false;
+    }
+    if (!list.readAllStandardOutput().contains(kWindowTitle))
+        return false;
+
+    logInfo() << "Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen (wmctrl)";
+    QProcess activate;
+    activate.start(QStringLiteral("wmctrl"), {QStringLiteral("-a"), QString::fromUtf8(kWindowTitle)});
+    activate.waitForFinished(30000);
+    stopProcess(activate);
+    return true;
+}
+
+SocketInterface::SocketInterface(QObject *parent, Bridge *bridge)
+    : QObject(parent)
+    , server(new QLocalServer(this))
+    , bridge(bridge)
+{
+    const QString path = QString::fromLatin1(kSocketPath);
+    // A file left by a run that did not end cleanly blocks the address. The
+    // single-instance test has already run, so nobody answers on it.
+    if (!server->listen(path) && server->serverError() == QAbstractSocket::AddressInUseError) {
+        if (QFile::exists(path)) {
+            if (QFile::remove(path)) {
+                if (server->listen(path))
+                    qDebug() << "Die Socketdatei war noch vorhanden und wurde erfolgreich gelöscht:" << path;
+                else
+                    logWarning() << "Die Socketdatei war noch vorhanden und wurde erfolgreich gelöscht, jedoch konnte "
+                                    "trotzdem kein neuer Socket erstellt werden"
+                                 << path;
+            } else {
+                logWarning() << "Die Socketdatei war noch vorhanden und kann nicht gelöscht werden:" << path;
+            }
+        } else {
+            logWarning() << "Trotz QAbstractSocket::AddressInUseError kann die Socketdatei nicht gefunden werden"
+                         << path;
+        }
+    }
+
+    connect(server, &QLocalServer::newConnection, this, &SocketInterface::newClient);
+    std::printf("SocketInterface CONSTRUCTED; sock exists: %i\n", QFile::exists(path) ? 1 : 0);
+}
+
+SocketInterface::~SocketInterface()
+{
+    for (QLocalSocket *client : qAsConst(clients))
+        client->deleteLater();
+    std::puts("SocketInterface DESTRUCTED");
+    // The server goes with the children; closing it removes the socket file.
+}
+
+void SocketInterface::newClient()
+{
+    QLocalSocket *client = server->nextPendingConnection();
+    if (!client)
+        return;
+    clients.append(client);
+    connect(
+        client, &QLocalSocket::disconnected, this, [this, client] { onClientDisconnected(client); },
+        Qt::DirectConnection);
+    connect(
+        client, &QLocalSocket::readyRead, this, [this, client] { recv(client); }, Qt::DirectConnection);
+}
+
+void SocketInterface::recv(QLocalSocket *client)
+{
+    if (!client)
+        return;
+
+    const QByteArray data = client->readAll();
+    if (data.isEmpty()) {
+        qWarning() << QStringLiteral("Socket: keine Daten empfangen");
+        client->close();
+        return;
+    }
+
+    QString error;
+    const QList<QByteArray> words = data.split(' ');
+    if (words.size() != 2) {
+        error = QStringLiteral("Es müssen genau 2 Parameter übergeben werden - übergeben: ") +
+                QString::number(words.size());
+    } else {
+        const QString command = exactFromUtf8(words.at(0));
+        const QString parameter = exactFromUtf8(words.at(1));
+        if (command == QLatin1String("app")) {
+            if (parameter == QLatin1String("quit")) {
+                if (bridge)
+                    Q_EMIT bridge->closeApp();
+            } else {
+                error = QStringLiteral("Der einzige gültige app-Parameter ist 'quit', nicht ") + parameter;
+            }
+        } else if (command == QLatin1String("fullscreen")) {
+            if (trueValues.contains(parameter))
+                g_gui.setFullscreen(true);
+            else if (falseValues.contains(parameter))
+                g_gui.setFullscreen(false);
+            else
+                error = QStringLiteral("Ungültiger 'fullscreen'-Parameter. Gültige Parameter sind: ") +
+                        (trueValues + falseValues).join(QStringLiteral(", "));
+        } else {
+            error = QStringLiteral("Der erste Parameter muss 'app' oder 'fullscreen' sein, nicht ") + command;
+        }
+    }
+
+    if (!error.isEmpty()) {
+        client->write(error.toUtf8());
+        qWarning() << QStringLiteral("Socket:") << error;
+    }
+    client->close();
+}
+
+void SocketInterface::onClientDisconnected(QLocalSocket *client)
+{
+    clients.removeAll(client);
+    client->deleteLater();
+}
