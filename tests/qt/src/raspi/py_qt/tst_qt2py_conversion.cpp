@@ -131,16 +131,6 @@ private Q_SLOTS:
         QVERIFY_EXCEPTION_THROWN(castQt2Py(std::string("a\xff")), py::error_already_set);
         QVERIFY(!PyErr_Occurred());
     }
-
-    void everyCallBuildsANewObject()
-    {
-        const QVariantList list{1, 2};
-        const py::object first = castQt2Py(list);
-        const py::object second = castQt2Py(list);
-        QVERIFY(!first.is(second));
-        first.attr("append")(3);
-        expect(second, "[1, 2]");
-    }
 };
 
 QTEST_MAIN(TstQt2PyConversion)
