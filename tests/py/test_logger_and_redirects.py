@@ -34,6 +34,12 @@ def test_logger_refuses_non_str_and_logs_nothing(capfd):
     assert capfd.readouterr().err == ""
 
 
+def test_logger_refuses_bytes(capfd):
+    with pytest.raises(TypeError):
+        Logger.warning(b"bytes")
+    assert capfd.readouterr().err == ""
+
+
 def test_logger_text_with_lone_surrogate(capfd):
     Logger.info("a\udc80b")
     err = capfd.readouterr().err.splitlines()
@@ -64,6 +70,16 @@ def test_stdout_redirect_writes_unchanged(capfd):
 def test_redirect_refuses_non_str():
     with pytest.raises(TypeError):
         _std_redirects.stdout_redirect(1)
+    with pytest.raises(TypeError):
+        _std_redirects.stderr_redirect(b"x")
+
+
+def test_redirect_writes_every_byte(capfd):
+    _std_redirects.stdout_redirect("a\0b")
+    _std_redirects.stderr_redirect("x\udc80y")
+    out, err = capfd.readouterr()
+    assert out == "a\0b"
+    assert err == "<KONVERTIERUNGSFEHLER_PY->QT>"
 
 
 def test_print_goes_to_process_stdout_without_prefix(capfd):

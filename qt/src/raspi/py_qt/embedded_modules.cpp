@@ -8,8 +8,10 @@
 #include "log.h"
 #include "pybridge_worker.h"
 #include "state_objects.h"
+#include "types.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace py = pybind11;
 
@@ -23,12 +25,18 @@ struct PyLogger
 {
 };
 
+// All of the text's UTF-8 bytes, NUL characters included; a text Python
+// cannot encode is written as the conversion-error text.
 void writeStream(FILE *stream, const py::str &text)
 {
-    const char *utf8 = _pyStr2CStr(text);
-    if (utf8 == kPyQtConversionErrorCStr)
+    Py_ssize_t size = 0;
+    const char *utf8 = PyUnicode_AsUTF8AndSize(text.ptr(), &size);
+    if (!utf8) {
         PyErr_Clear();
-    std::fputs(utf8, stream);
+        utf8 = kPyQtConversionErrorCStr;
+        size = Py_ssize_t(std::strlen(utf8));
+    }
+    std::fwrite(utf8, 1, size_t(size), stream);
 }
 
 // Logger methods take a str only; anything else is a TypeError from the binding.

@@ -93,22 +93,47 @@ void handle_py_exception(py::error_already_set *error, int line, const char *fil
 
 namespace detail {
 
-void reportPyError(py::error_already_set &error, int line, const char *file)
+namespace {
+
+QMessageLogger loggerAt(const CatchSite *site)
 {
-    logCritical() << "py::error_already_set";
+    return site ? QMessageLogger(site->file, site->line, site->function) : QMessageLogger();
+}
+
+void reportPyErrorAt(py::error_already_set &error, int line, const char *file, const CatchSite *site)
+{
+    loggerAt(site).critical("py::error_already_set");
     try {
         handle_py_exception(&error, line, file);
     } catch (const std::exception &e) {
-        logCritical() << "std::exception während handle_py_exception(): " << e.what();
+        loggerAt(site).critical("std::exception während handle_py_exception(): %s", e.what());
     } catch (...) {
-        logCritical() << "unknown exception während handle_py_exception: unerwarteteter Fehler";
+        loggerAt(site).critical("unknown exception während handle_py_exception: unerwarteteter Fehler");
     }
 }
 
-void reportCastError(const py::cast_error &error) { logCritical() << "py::cast_error:" << error.what(); }
+} // namespace
 
-void reportStdError(const std::exception &error) { logCritical() << "Std-Error:" << error.what(); }
+void reportPyError(py::error_already_set &error, int line, const char *file)
+{
+    reportPyErrorAt(error, line, file, nullptr);
+}
 
-void reportUnknownError() { logCritical() << "sonst irgendein Fehler"; }
+void reportPyError(py::error_already_set &error, const CatchSite &site)
+{
+    reportPyErrorAt(error, site.line, site.file, &site);
+}
+
+void reportCastError(const py::cast_error &error, const CatchSite *site)
+{
+    loggerAt(site).critical("py::cast_error: %s", error.what());
+}
+
+void reportStdError(const std::exception &error, const CatchSite *site)
+{
+    loggerAt(site).critical("Std-Error: %s", error.what());
+}
+
+void reportUnknownError(const CatchSite *site) { loggerAt(site).critical("sonst irgendein Fehler"); }
 
 } // namespace detail
