@@ -22,9 +22,7 @@
 
 #include "converter.h"
 #include "exception_handler.h"
-
-using StringVector = QVector<QString>;
-Q_DECLARE_METATYPE(StringVector)
+#include "string_vector.h"
 
 // The caster macro takes the type as one argument.
 using QStringMap = QMap<QString, QString>;
