@@ -17,9 +17,11 @@ union Storage {
 
 Storage<Action> s_action;
 Storage<Gui> s_gui;
+Storage<Values> s_values;
 
 bool s_actionBuilt = false;
 bool s_guiBuilt = false;
+bool s_valuesBuilt = false;
 
 template <typename T>
 void build(Storage<T> &storage, bool &built, void (*destroy)())
@@ -35,9 +37,11 @@ void build(Storage<T> &storage, bool &built, void (*destroy)())
 
 Action &g_action = s_action.object;
 Gui &g_gui = s_gui.object;
+Values &g_values = s_values.object;
 
 detail::StateObjectsInit::StateObjectsInit()
 {
     build(s_action, s_actionBuilt, [] { s_action.object.~Action(); });
     build(s_gui, s_guiBuilt, [] { s_gui.object.~Gui(); });
+    build(s_values, s_valuesBuilt, [] { s_values.object.~Values(); });
 }

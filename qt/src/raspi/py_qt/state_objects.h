@@ -6,9 +6,11 @@
 
 #include "action.h"
 #include "gui.h"
+#include "values.h"
 
 extern Action &g_action;
 extern Gui &g_gui;
+extern Values &g_values;
 
 namespace detail {
 struct StateObjectsInit
