@@ -56,10 +56,16 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<AutoEnum>("AutoEnum");
+    qRegisterMetaType<StepsEnum>("StepsEnum");
     qRegisterMetaType<ValuesEnum>("ValuesEnum");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
+    qmlRegisterSingletonInstance("tavell.auto", 1, 0, "Auto_", &g_auto);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
+
+    qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",
+                                             QStringLiteral("RecoveryData kann nicht instanziert werden."));
 }

@@ -16,12 +16,15 @@ union Storage {
 };
 
 Storage<Action> s_action;
+Storage<Auto> s_auto;
 Storage<Gui> s_gui;
 Storage<Values> s_values;
 
 bool s_actionBuilt = false;
+bool s_autoBuilt = false;
 bool s_guiBuilt = false;
 bool s_valuesBuilt = false;
+bool s_wired = false;
 
 template <typename T>
 void build(Storage<T> &storage, bool &built, void (*destroy)())
@@ -36,12 +39,20 @@ void build(Storage<T> &storage, bool &built, void (*destroy)())
 } // namespace
 
 Action &g_action = s_action.object;
+Auto &g_auto = s_auto.object;
 Gui &g_gui = s_gui.object;
 Values &g_values = s_values.object;
 
 detail::StateObjectsInit::StateObjectsInit()
 {
     build(s_action, s_actionBuilt, [] { s_action.object.~Action(); });
+    build(s_auto, s_autoBuilt, [] { s_auto.object.~Auto(); });
     build(s_gui, s_guiBuilt, [] { s_gui.object.~Gui(); });
     build(s_values, s_valuesBuilt, [] { s_values.object.~Values(); });
+
+    // Links between the objects, once all of them exist.
+    if (s_wired)
+        return;
+    s_wired = true;
+    QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_auto, &Auto::_followIsSpecial);
 }

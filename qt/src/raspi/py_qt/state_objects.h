@@ -5,10 +5,12 @@
 // they are destroyed in reverse order after main has returned.
 
 #include "action.h"
+#include "auto.h"
 #include "gui.h"
 #include "values.h"
 
 extern Action &g_action;
+extern Auto &g_auto;
 extern Gui &g_gui;
 extern Values &g_values;
 
