@@ -37,8 +37,6 @@ class RecoveryData : public QObject
 
 public:
     RecoveryData() = default;
-    RecoveryData(const RecoveryData &) = delete;
-    RecoveryData &operator=(const RecoveryData &) = delete;
 
     QString recipeName() const { return getLocked(m_lock, m_recipeName); }
     QString stepStr() const { return getLocked(m_lock, m_stepStr); }
@@ -211,8 +209,6 @@ public:
     Q_ENUM(AutoEnum)
 
     Auto();
-    Auto(const Auto &) = delete;
-    Auto &operator=(const Auto &) = delete;
 
     RecoveryData *recoveryDataA() { return &m_recoveryDataA; }
     RecoveryData *recoveryDataB() { return &m_recoveryDataB; }
