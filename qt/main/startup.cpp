@@ -56,22 +56,29 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<AutoEnum>("AutoEnum");
     qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
     qRegisterMetaType<Gui::PageEnum>("PageEnum");
     qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
     qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
     qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
     qRegisterMetaType<ShellAction>("ShellAction");
+    qRegisterMetaType<StepsEnum>("StepsEnum");
     qRegisterMetaType<StringVector>("StringVector");
+    qRegisterMetaType<ValuesEnum>("ValuesEnum");
     qRegisterMetaType<WifiAction>("WifiAction");
     qRegisterMetaType<WifiState>("WifiState");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
+    qmlRegisterSingletonInstance("tavell.auto", 1, 0, "Auto_", &g_auto);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
     qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);
+    qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
     qmlRegisterSingletonInstance("tavell.wifi", 1, 0, "Wifi", &g_wifi);
 
     qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry",
                                                QStringLiteral("ChangelogEntry kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",
+                                             QStringLiteral("RecoveryData kann nicht instanziert werden."));
 }

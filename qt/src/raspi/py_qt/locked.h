@@ -2,8 +2,21 @@
 // Compare-before-store setters shared by the state objects.
 
 #include <QRecursiveMutex>
+#include <cmath>
 #include <mutex>
+#include <type_traits>
 #include <utility>
+
+#include "log.h"
+
+namespace detail {
+// Keeps a parameter out of template argument deduction.
+template <typename T>
+struct Same
+{
+    using type = T;
+};
+} // namespace detail
 
 // Stores value in field under lock and emits the change signal (while still
 // holding the lock) only when the value differs. Returns whether it changed.
@@ -33,6 +46,43 @@ bool setUnlocked(T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...)
     else
         (obj->*changed)(field);
     return true;
+}
+
+// For a value with bounds. A request equal to the stored value changes
+// nothing. Any other request is limited to [min, max], each correction logged
+// at critical level as "[<owner> WERT ZU KLEIN] <request> wird zu <bound>
+// geändert." (GROß for the upper bound), and stored; the change signal follows
+// even when the limited value equals the one stored before. The bounds are
+// read under the lock. A NaN has no place between bounds and is refused.
+template <typename Obj, typename T, typename... SigArgs>
+void setLockedClamped(QRecursiveMutex &lock, T &field, typename detail::Same<T>::type value, const T &min,
+                      const T &max, const char *owner, Obj *obj, void (Obj::*changed)(SigArgs...))
+{
+    std::lock_guard<QRecursiveMutex> guard(lock);
+    if (field == value)
+        return;
+    if constexpr (std::is_floating_point_v<T>) {
+        if (std::isnan(value)) {
+            logCritical() << QByteArray("[").append(owner).append(" WERT UNGÜLTIG]").constData() << value
+                          << "wird verworfen.";
+            return;
+        }
+    }
+    if (value < min) {
+        logCritical() << QByteArray("[").append(owner).append(" WERT ZU KLEIN]").constData() << value << "wird zu"
+                      << min << "geändert.";
+        field = min;
+    } else if (value > max) {
+        logCritical() << QByteArray("[").append(owner).append(" WERT ZU GROß]").constData() << value << "wird zu"
+                      << max << "geändert.";
+        field = max;
+    } else {
+        field = value;
+    }
+    if constexpr (sizeof...(SigArgs) == 0)
+        (obj->*changed)();
+    else
+        (obj->*changed)(field);
 }
 
 template <typename T>

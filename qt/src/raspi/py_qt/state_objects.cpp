@@ -15,37 +15,56 @@ union Storage {
     T object;
 };
 
-Storage<Action> s_action;
-Storage<Gui> s_gui;
-Storage<Shell> s_shell;
-Storage<Wifi> s_wifi;
-
-bool s_actionBuilt = false;
-bool s_guiBuilt = false;
-bool s_shellBuilt = false;
-bool s_wifiBuilt = false;
-
+// Storage and built flag of one state object.
 template <typename T>
-void build(Storage<T> &storage, bool &built, void (*destroy)())
+struct Slot
 {
-    if (built)
+    Storage<T> storage;
+    bool built = false;
+};
+
+// Constructs the object unless an earlier initialiser did, and registers its
+// destruction at exit right away.
+template <typename T, Slot<T> &slot>
+void build()
+{
+    if (slot.built)
         return;
-    new (&storage.object) T();
-    built = true;
-    std::atexit(destroy);
+    new (&slot.storage.object) T();
+    slot.built = true;
+    std::atexit([] { slot.storage.object.~T(); });
 }
+
+Slot<Action> s_action;
+Slot<Auto> s_auto;
+Slot<Gui> s_gui;
+Slot<Shell> s_shell;
+Slot<Values> s_values;
+Slot<Wifi> s_wifi;
+
+bool s_wired = false;
 
 } // namespace
 
-Action &g_action = s_action.object;
-Gui &g_gui = s_gui.object;
-Shell &g_shell = s_shell.object;
-Wifi &g_wifi = s_wifi.object;
+Action &g_action = s_action.storage.object;
+Auto &g_auto = s_auto.storage.object;
+Gui &g_gui = s_gui.storage.object;
+Shell &g_shell = s_shell.storage.object;
+Values &g_values = s_values.storage.object;
+Wifi &g_wifi = s_wifi.storage.object;
 
 detail::StateObjectsInit::StateObjectsInit()
 {
-    build(s_action, s_actionBuilt, [] { s_action.object.~Action(); });
-    build(s_gui, s_guiBuilt, [] { s_gui.object.~Gui(); });
-    build(s_shell, s_shellBuilt, [] { s_shell.object.~Shell(); });
-    build(s_wifi, s_wifiBuilt, [] { s_wifi.object.~Wifi(); });
+    build<Action, s_action>();
+    build<Auto, s_auto>();
+    build<Gui, s_gui>();
+    build<Shell, s_shell>();
+    build<Values, s_values>();
+    build<Wifi, s_wifi>();
+
+    // Links between the objects, once all of them exist.
+    if (s_wired)
+        return;
+    s_wired = true;
+    QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_auto, &Auto::_followIsSpecial);
 }

@@ -5,13 +5,17 @@
 // they are destroyed in reverse order after main has returned.
 
 #include "action.h"
+#include "auto.h"
 #include "gui.h"
 #include "shell.h"
+#include "values.h"
 #include "wifi.h"
 
 extern Action &g_action;
+extern Auto &g_auto;
 extern Gui &g_gui;
 extern Shell &g_shell;
+extern Values &g_values;
 extern Wifi &g_wifi;
 
 namespace detail {
