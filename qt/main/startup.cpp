@@ -56,8 +56,21 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
+    qRegisterMetaType<SensorEnum>("SensorEnum");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
+    qmlRegisterSingletonInstance("tavell.actuator", 1, 0, "Actuator", &g_actuator);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.sensor", 1, 0, "Sensor", &g_sensor);
+
+    qmlRegisterUncreatableType<detail::_ActBase>("tavell.actuator", 1, 0, "ActuatorBase",
+                                                 QStringLiteral("ActuatorBase kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<DOut>("tavell.actuator", 1, 0, "DOut",
+                                     QStringLiteral("DOut kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<Fu>("tavell.actuator", 1, 0, "Fu", QStringLiteral("Fu kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase",
+                                                  QStringLiteral("SensorBase kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QStringLiteral("DIn kann nicht instanziert werden."));
 }

@@ -16,10 +16,14 @@ union Storage {
 };
 
 Storage<Action> s_action;
+Storage<Actuator> s_actuator;
 Storage<Gui> s_gui;
+Storage<Sensor> s_sensor;
 
 bool s_actionBuilt = false;
+bool s_actuatorBuilt = false;
 bool s_guiBuilt = false;
+bool s_sensorBuilt = false;
 
 template <typename T>
 void build(Storage<T> &storage, bool &built, void (*destroy)())
@@ -34,10 +38,14 @@ void build(Storage<T> &storage, bool &built, void (*destroy)())
 } // namespace
 
 Action &g_action = s_action.object;
+Actuator &g_actuator = s_actuator.object;
 Gui &g_gui = s_gui.object;
+Sensor &g_sensor = s_sensor.object;
 
 detail::StateObjectsInit::StateObjectsInit()
 {
     build(s_action, s_actionBuilt, [] { s_action.object.~Action(); });
+    build(s_actuator, s_actuatorBuilt, [] { s_actuator.object.~Actuator(); });
     build(s_gui, s_guiBuilt, [] { s_gui.object.~Gui(); });
+    build(s_sensor, s_sensorBuilt, [] { s_sensor.object.~Sensor(); });
 }

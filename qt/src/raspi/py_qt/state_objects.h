@@ -5,10 +5,14 @@
 // they are destroyed in reverse order after main has returned.
 
 #include "action.h"
+#include "actuator.h"
 #include "gui.h"
+#include "sensor.h"
 
 extern Action &g_action;
+extern Actuator &g_actuator;
 extern Gui &g_gui;
+extern Sensor &g_sensor;
 
 namespace detail {
 struct StateObjectsInit
