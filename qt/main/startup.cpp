@@ -56,12 +56,14 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
     qRegisterMetaType<AutoEnum>("AutoEnum");
     qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
     qRegisterMetaType<Gui::PageEnum>("PageEnum");
     qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
     qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
     qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
+    qRegisterMetaType<SensorEnum>("SensorEnum");
     qRegisterMetaType<ShellAction>("ShellAction");
     qRegisterMetaType<StepsEnum>("StepsEnum");
     qRegisterMetaType<StringVector>("StringVector");
@@ -71,12 +73,21 @@ void registerQmlTypes(Bridge &bridge)
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
+    qmlRegisterSingletonInstance("tavell.actuator", 1, 0, "Actuator", &g_actuator);
     qmlRegisterSingletonInstance("tavell.auto", 1, 0, "Auto_", &g_auto);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.sensor", 1, 0, "Sensor", &g_sensor);
     qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
     qmlRegisterSingletonInstance("tavell.wifi", 1, 0, "Wifi", &g_wifi);
 
+    qmlRegisterUncreatableType<detail::_ActBase>("tavell.actuator", 1, 0, "ActuatorBase",
+                                                 QStringLiteral("ActuatorBase kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<DOut>("tavell.actuator", 1, 0, "DOut", QStringLiteral("DOut kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<Fu>("tavell.actuator", 1, 0, "Fu", QStringLiteral("Fu kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase",
+                                                  QStringLiteral("SensorBase kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QStringLiteral("DIn kann nicht instanziert werden."));
     qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry",
                                                QStringLiteral("ChangelogEntry kann nicht instanziert werden."));
     qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",

@@ -2,6 +2,7 @@
 // Compare-before-store setters shared by the state objects.
 
 #include <QRecursiveMutex>
+#include <atomic>
 #include <cmath>
 #include <mutex>
 #include <type_traits>
@@ -20,10 +21,11 @@ struct Same
 
 // Stores value in field under lock and emits the change signal (while still
 // holding the lock) only when the value differs. Returns whether it changed.
-template <typename Obj, typename T, typename V, typename... SigArgs>
-bool setLocked(QRecursiveMutex &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...))
+// The lock must be recursive: a direct receiver may read the field again.
+template <typename Lock, typename Obj, typename T, typename V, typename... SigArgs>
+bool setLocked(Lock &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...))
 {
-    std::lock_guard<QRecursiveMutex> guard(lock);
+    std::lock_guard<Lock> guard(lock);
     if (field == value)
         return false;
     field = std::forward<V>(value);
@@ -85,9 +87,24 @@ void setLockedClamped(QRecursiveMutex &lock, T &field, typename detail::Same<T>:
         (obj->*changed)(field);
 }
 
-template <typename T>
-T getLocked(QRecursiveMutex &lock, const T &field)
+template <typename Lock, typename T>
+T getLocked(Lock &lock, const T &field)
 {
-    std::lock_guard<QRecursiveMutex> guard(lock);
+    std::lock_guard<Lock> guard(lock);
     return field;
+}
+
+// For single scalars shared between threads without a lock. The swap is
+// indivisible, so even two writers emit exactly once per real change.
+template <typename Obj, typename T, typename V, typename... SigArgs>
+bool setAtomic(std::atomic<T> &field, V value, Obj *obj, void (Obj::*changed)(SigArgs...))
+{
+    const T stored = static_cast<T>(value);
+    if (field.exchange(stored) == stored)
+        return false;
+    if constexpr (sizeof...(SigArgs) == 0)
+        (obj->*changed)();
+    else
+        (obj->*changed)(stored);
+    return true;
 }

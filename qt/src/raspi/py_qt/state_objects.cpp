@@ -36,8 +36,10 @@ void build()
 }
 
 Slot<Action> s_action;
+Slot<Actuator> s_actuator;
 Slot<Auto> s_auto;
 Slot<Gui> s_gui;
+Slot<Sensor> s_sensor;
 Slot<Shell> s_shell;
 Slot<Values> s_values;
 Slot<Wifi> s_wifi;
@@ -47,8 +49,10 @@ bool s_wired = false;
 } // namespace
 
 Action &g_action = s_action.storage.object;
+Actuator &g_actuator = s_actuator.storage.object;
 Auto &g_auto = s_auto.storage.object;
 Gui &g_gui = s_gui.storage.object;
+Sensor &g_sensor = s_sensor.storage.object;
 Shell &g_shell = s_shell.storage.object;
 Values &g_values = s_values.storage.object;
 Wifi &g_wifi = s_wifi.storage.object;
@@ -56,8 +60,10 @@ Wifi &g_wifi = s_wifi.storage.object;
 detail::StateObjectsInit::StateObjectsInit()
 {
     build<Action, s_action>();
+    build<Actuator, s_actuator>();
     build<Auto, s_auto>();
     build<Gui, s_gui>();
+    build<Sensor, s_sensor>();
     build<Shell, s_shell>();
     build<Values, s_values>();
     build<Wifi, s_wifi>();

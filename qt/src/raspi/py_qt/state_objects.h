@@ -5,15 +5,19 @@
 // they are destroyed in reverse order after main has returned.
 
 #include "action.h"
+#include "actuator.h"
 #include "auto.h"
 #include "gui.h"
+#include "sensor.h"
 #include "shell.h"
 #include "values.h"
 #include "wifi.h"
 
 extern Action &g_action;
+extern Actuator &g_actuator;
 extern Auto &g_auto;
 extern Gui &g_gui;
+extern Sensor &g_sensor;
 extern Shell &g_shell;
 extern Values &g_values;
 extern Wifi &g_wifi;
