@@ -17,6 +17,12 @@ struct Same
 {
     using type = T;
 };
+
+// "[<owner> <what>]", the head of a clamping log line.
+inline QByteArray clampTag(const char *owner, const char *what)
+{
+    return QByteArray("[").append(owner).append(' ').append(what).append(']');
+}
 } // namespace detail
 
 // Stores value in field under lock and emits the change signal (while still
@@ -65,17 +71,17 @@ void setLockedClamped(QRecursiveMutex &lock, T &field, typename detail::Same<T>:
         return;
     if constexpr (std::is_floating_point_v<T>) {
         if (std::isnan(value)) {
-            logCritical() << QByteArray("[").append(owner).append(" WERT UNGÜLTIG]").constData() << value
+            logCritical() << detail::clampTag(owner, "WERT UNGÜLTIG").constData() << value
                           << "wird verworfen.";
             return;
         }
     }
     if (value < min) {
-        logCritical() << QByteArray("[").append(owner).append(" WERT ZU KLEIN]").constData() << value << "wird zu"
+        logCritical() << detail::clampTag(owner, "WERT ZU KLEIN").constData() << value << "wird zu"
                       << min << "geändert.";
         field = min;
     } else if (value > max) {
-        logCritical() << QByteArray("[").append(owner).append(" WERT ZU GROß]").constData() << value << "wird zu"
+        logCritical() << detail::clampTag(owner, "WERT ZU GROß").constData() << value << "wird zu"
                       << max << "geändert.";
         field = max;
     } else {

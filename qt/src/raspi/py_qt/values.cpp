@@ -45,6 +45,7 @@ void Values::setUnknownW1SensorsValues(const QVariantMap &value)
     store(m_unknownW1SensorsValues, value, &Values::unknownW1SensorsValuesChanged);
 }
 void Values::setW1(const StringMap &value) { store(m_w1, value, &Values::w1Changed); }
+
 void Values::setHeatZoneTempMax(int value) { store(m_heatZoneTempMax, value, &Values::heatZoneTempMaxChanged); }
 void Values::setHeatingSetpoint(int value) { store(m_heatingSetpoint, value, &Values::heatingSetpointChanged); }
 void Values::setHeatingActive(bool value) { store(m_heatingActive, value, &Values::heatingActiveChanged); }
@@ -69,6 +70,7 @@ void Values::setTempZone1(const TemperatureOrError &value) { store(m_tempZone1, 
 void Values::setTempZone2(const TemperatureOrError &value) { store(m_tempZone2, value, &Values::tempZone2Changed); }
 void Values::setTempZone3(const TemperatureOrError &value) { store(m_tempZone3, value, &Values::tempZone3Changed); }
 void Values::setTempZone4(const TemperatureOrError &value) { store(m_tempZone4, value, &Values::tempZone4Changed); }
+
 void Values::setHeatingBSetpoint(int value) { store(m_heatingBSetpoint, value, &Values::heatingBSetpointChanged); }
 void Values::setHeatingBActive(bool value) { store(m_heatingBActive, value, &Values::heatingBActiveChanged); }
 void Values::setHeatZoneB1Enabled(bool value)
@@ -115,6 +117,7 @@ void Values::setTempZoneB4(const TemperatureOrError &value)
 {
     store(m_tempZoneB4, value, &Values::tempZoneB4Changed);
 }
+
 void Values::setCookingStartTempMin(int value)
 {
     store(m_cookingStartTempMin, value, &Values::cookingStartTempMinChanged);
@@ -139,6 +142,7 @@ void Values::setKondensatorStartTemp(int value)
 {
     clamp(m_kondensatorStartTemp, value, m_kondensatorStartTempMin, m_kondensatorStartTempMax, &Values::kondensatorStartTempChanged);
 }
+
 void Values::setAutoKondensator(bool value) { store(m_autoKondensator, value, &Values::autoKondensatorChanged); }
 void Values::setAutoKondBtnEnabled(bool value)
 {
@@ -169,6 +173,7 @@ void Values::setWhirlpoolMinFreq(int value)
 {
     clamp(m_whirlpoolMinFreq, value, m_whirlpoolMinFreqMin, m_whirlpoolMinFreqMax, &Values::whirlpoolMinFreqChanged);
 }
+
 void Values::setStammwuerzeMin(int value) { store(m_stammwuerzeMin, value, &Values::stammwuerzeMinChanged); }
 void Values::setStammwuerzeMax(int value) { store(m_stammwuerzeMax, value, &Values::stammwuerzeMaxChanged); }
 void Values::setHauptgussMin(int value) { store(m_hauptgussMin, value, &Values::hauptgussMinChanged); }
@@ -202,6 +207,7 @@ void Values::setEvaporationRateMax(int value)
 {
     store(m_evaporationRateMax, value, &Values::evaporationRateMaxChanged);
 }
+
 void Values::setFuFreqSpRw1Min(int value) { store(m_fuFreqSpRw1Min, value, &Values::fuFreqSpRw1MinChanged); }
 void Values::setFuFreqSpRw1Max(int value) { store(m_fuFreqSpRw1Max, value, &Values::fuFreqSpRw1MaxChanged); }
 void Values::setFuFreqSpRw1(int value)
@@ -220,6 +226,7 @@ void Values::setFuFreqSpPumpLautern(int value)
 }
 void Values::setFuRw1Ok(bool value) { store(m_fuRw1Ok, value, &Values::fuRw1OkChanged); }
 void Values::setFuPump1Ok(bool value) { store(m_fuPump1Ok, value, &Values::fuPump1OkChanged); }
+
 void Values::setFuFreqSpRw2Min(int value) { store(m_fuFreqSpRw2Min, value, &Values::fuFreqSpRw2MinChanged); }
 void Values::setFuFreqSpRw2Max(int value) { store(m_fuFreqSpRw2Max, value, &Values::fuFreqSpRw2MaxChanged); }
 void Values::setFuFreqSpRw2(int value)
@@ -234,6 +241,7 @@ void Values::setFuFreqSpPump2(int value)
 }
 void Values::setFuRw2Ok(bool value) { store(m_fuRw2Ok, value, &Values::fuRw2OkChanged); }
 void Values::setFuPump2Ok(bool value) { store(m_fuPump2Ok, value, &Values::fuPump2OkChanged); }
+
 void Values::setFillrate(float value) { store(m_fillrate, value, &Values::fillrateChanged); }
 void Values::setFilled(float value) { store(m_filled, value, &Values::filledChanged); }
 void Values::setTicks(int value) { store(m_ticks, value, &Values::ticksChanged); }
