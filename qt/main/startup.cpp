@@ -56,10 +56,15 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<RecipesAction>("RecipesAction");
     qRegisterMetaType<ValuesEnum>("ValuesEnum");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.recipes", 1, 0, "Recipes", &g_recipes);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
+
+    qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe",
+                                       QStringLiteral("Recipe kann nicht instanziert werden."));
 }

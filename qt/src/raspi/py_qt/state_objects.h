@@ -6,10 +6,12 @@
 
 #include "action.h"
 #include "gui.h"
+#include "recipes.h"
 #include "values.h"
 
 extern Action &g_action;
 extern Gui &g_gui;
+extern Recipes &g_recipes;
 extern Values &g_values;
 
 namespace detail {
