@@ -62,6 +62,7 @@ void registerQmlTypes(Bridge &bridge)
     qRegisterMetaType<Gui::PageEnum>("PageEnum");
     qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
     qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
+    qRegisterMetaType<RecipesAction>("RecipesAction");
     qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
     qRegisterMetaType<SensorEnum>("SensorEnum");
     qRegisterMetaType<ShellAction>("ShellAction");
@@ -76,6 +77,7 @@ void registerQmlTypes(Bridge &bridge)
     qmlRegisterSingletonInstance("tavell.actuator", 1, 0, "Actuator", &g_actuator);
     qmlRegisterSingletonInstance("tavell.auto", 1, 0, "Auto_", &g_auto);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.recipes", 1, 0, "Recipes", &g_recipes);
     qmlRegisterSingletonInstance("tavell.sensor", 1, 0, "Sensor", &g_sensor);
     qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
@@ -90,6 +92,8 @@ void registerQmlTypes(Bridge &bridge)
     qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QStringLiteral("DIn kann nicht instanziert werden."));
     qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry",
                                                QStringLiteral("ChangelogEntry kann nicht instanziert werden."));
+    qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe",
+                                       QStringLiteral("Recipe kann nicht instanziert werden."));
     qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",
                                              QStringLiteral("RecoveryData kann nicht instanziert werden."));
 }

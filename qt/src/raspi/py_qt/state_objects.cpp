@@ -39,6 +39,7 @@ Slot<Action> s_action;
 Slot<Actuator> s_actuator;
 Slot<Auto> s_auto;
 Slot<Gui> s_gui;
+Slot<Recipes> s_recipes;
 Slot<Sensor> s_sensor;
 Slot<Shell> s_shell;
 Slot<Values> s_values;
@@ -52,6 +53,7 @@ Action &g_action = s_action.storage.object;
 Actuator &g_actuator = s_actuator.storage.object;
 Auto &g_auto = s_auto.storage.object;
 Gui &g_gui = s_gui.storage.object;
+Recipes &g_recipes = s_recipes.storage.object;
 Sensor &g_sensor = s_sensor.storage.object;
 Shell &g_shell = s_shell.storage.object;
 Values &g_values = s_values.storage.object;
@@ -63,14 +65,17 @@ detail::StateObjectsInit::StateObjectsInit()
     build<Actuator, s_actuator>();
     build<Auto, s_auto>();
     build<Gui, s_gui>();
+    build<Recipes, s_recipes>();
     build<Sensor, s_sensor>();
     build<Shell, s_shell>();
     build<Values, s_values>();
     build<Wifi, s_wifi>();
 
-    // Links between the objects, once all of them exist.
+    // Links between the objects, once all of them exist: the plant layout
+    // decides which line cooks.
     if (s_wired)
         return;
     s_wired = true;
     QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_auto, &Auto::_followIsSpecial);
+    QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_recipes, &Recipes::_updateAutoX);
 }

@@ -8,6 +8,7 @@
 #include "actuator.h"
 #include "auto.h"
 #include "gui.h"
+#include "recipes.h"
 #include "sensor.h"
 #include "shell.h"
 #include "values.h"
@@ -17,6 +18,7 @@ extern Action &g_action;
 extern Actuator &g_actuator;
 extern Auto &g_auto;
 extern Gui &g_gui;
+extern Recipes &g_recipes;
 extern Sensor &g_sensor;
 extern Shell &g_shell;
 extern Values &g_values;
