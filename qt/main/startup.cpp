@@ -56,10 +56,12 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 void registerQmlTypes(Bridge &bridge)
 {
     qRegisterMetaType<ActionEnum>("ActionEnum");
+    qRegisterMetaType<SimulatorEnum>("SimEnum");
     qRegisterMetaType<ValuesEnum>("ValuesEnum");
 
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.simulator", 1, 0, "Simulator", &g_simulator);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
 }

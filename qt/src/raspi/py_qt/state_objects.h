@@ -6,10 +6,12 @@
 
 #include "action.h"
 #include "gui.h"
+#include "simulator.h"
 #include "values.h"
 
 extern Action &g_action;
 extern Gui &g_gui;
+extern Simulator &g_simulator;
 extern Values &g_values;
 
 namespace detail {
