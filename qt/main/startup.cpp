@@ -66,6 +66,7 @@ void registerQmlTypes(Bridge &bridge)
     qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
     qRegisterMetaType<SensorEnum>("SensorEnum");
     qRegisterMetaType<ShellAction>("ShellAction");
+    qRegisterMetaType<SimulatorEnum>("SimEnum");
     qRegisterMetaType<StepsEnum>("StepsEnum");
     qRegisterMetaType<StringVector>("StringVector");
     qRegisterMetaType<ValuesEnum>("ValuesEnum");
@@ -80,6 +81,7 @@ void registerQmlTypes(Bridge &bridge)
     qmlRegisterSingletonInstance("tavell.recipes", 1, 0, "Recipes", &g_recipes);
     qmlRegisterSingletonInstance("tavell.sensor", 1, 0, "Sensor", &g_sensor);
     qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);
+    qmlRegisterSingletonInstance("tavell.simulator", 1, 0, "Simulator", &g_simulator);
     qmlRegisterSingletonInstance("tavell.values", 1, 0, "Values", &g_values);
     qmlRegisterSingletonInstance("tavell.wifi", 1, 0, "Wifi", &g_wifi);
 

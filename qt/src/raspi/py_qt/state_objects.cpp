@@ -42,6 +42,7 @@ Slot<Gui> s_gui;
 Slot<Recipes> s_recipes;
 Slot<Sensor> s_sensor;
 Slot<Shell> s_shell;
+Slot<Simulator> s_simulator;
 Slot<Values> s_values;
 Slot<Wifi> s_wifi;
 
@@ -56,6 +57,7 @@ Gui &g_gui = s_gui.storage.object;
 Recipes &g_recipes = s_recipes.storage.object;
 Sensor &g_sensor = s_sensor.storage.object;
 Shell &g_shell = s_shell.storage.object;
+Simulator &g_simulator = s_simulator.storage.object;
 Values &g_values = s_values.storage.object;
 Wifi &g_wifi = s_wifi.storage.object;
 
@@ -68,6 +70,7 @@ detail::StateObjectsInit::StateObjectsInit()
     build<Recipes, s_recipes>();
     build<Sensor, s_sensor>();
     build<Shell, s_shell>();
+    build<Simulator, s_simulator>();
     build<Values, s_values>();
     build<Wifi, s_wifi>();
 

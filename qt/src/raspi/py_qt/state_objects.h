@@ -11,6 +11,7 @@
 #include "recipes.h"
 #include "sensor.h"
 #include "shell.h"
+#include "simulator.h"
 #include "values.h"
 #include "wifi.h"
 
@@ -21,6 +22,7 @@ extern Gui &g_gui;
 extern Recipes &g_recipes;
 extern Sensor &g_sensor;
 extern Shell &g_shell;
+extern Simulator &g_simulator;
 extern Values &g_values;
 extern Wifi &g_wifi;
 
