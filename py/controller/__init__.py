@@ -9,6 +9,7 @@ plant through the interpreter's search path.
 import sys
 
 from tavell import Logger
+from tavell.gui import Gui, GuiEnum, IconEnum
 
 
 def _record(name, *args):
@@ -34,6 +35,9 @@ def auto_value_from_cpp(code, value):
 
 def gui_value_from_cpp(code, value):
     _record("gui_value_from_cpp", code, value)
+    # The screen waits for this call to return: only queue a toast, never wait.
+    if code == GuiEnum.DialogData:
+        Gui.toast_notify(f"Dialogdaten erhalten: {value!r}", IconEnum.Info)
 
 
 def recipe_action_from_cpp(code, value):
@@ -46,6 +50,7 @@ def sensor_value_from_cpp(code, value):
 
 def set_page_from_cpp(page):
     _record("set_page_from_cpp", page)
+    Gui.page = page
 
 
 def shell_action_from_cpp(code, value):

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QVariant>
 
+namespace pybind11 { class module_; }
+
 class Gui : public QObject
 {
     Q_OBJECT
@@ -93,6 +95,9 @@ public:
     // Icon shown by a toast; an unknown icon gives an invalid variant, so the
     // toast keeps the icon it showed last.
     static QVariant toastIconUrl(IconEnum icon);
+
+    // Fills tavell.gui. Runs on the interpreter's thread at its import.
+    static void prepareModule(pybind11::module_ &m);
 
     Q_INVOKABLE void deleteWarnings();
 
