@@ -84,22 +84,6 @@ def test_scan_finds_networks_one_with_markup(controller, capfd):
     assert capfd.readouterr().err.count("controller: wifi_action_from_cpp(<WifiActionEnum.Scan: 0>, None)") == 2
 
 
-def test_ip_data_lists_interfaces(controller):
-    controller.wifi_action_from_cpp(WifiActionEnum.IPData, None)
-    ifaces = Wifi.ip_map_list
-    assert {"eth0", "wlan0", "wg0"} <= {i["name"] for i in ifaces}
-    assert all(set(i) == {"name", "ip4", "type_", "is_wg"} for i in ifaces)
-    assert [i["is_wg"] for i in ifaces if i["name"] == "wg0"] == [True]
-
-
-def test_other_wifi_actions_are_recorded_with_their_value(controller, capfd):
-    controller.wifi_action_from_cpp(WifiActionEnum.Login, "Brauerei")
-    controller.wifi_action_from_cpp(WifiActionEnum.RestartWireguard, "wg0")
-    err = capfd.readouterr().err
-    assert "controller: wifi_action_from_cpp(<WifiActionEnum.Login: 4>, 'Brauerei')" in err
-    assert "controller: wifi_action_from_cpp(<WifiActionEnum.RestartWireguard: 5>, 'wg0')" in err
-
-
 def test_update_search_fills_the_package_lists(controller, capfd):
     controller.shell_action_from_cpp(ShellActionEnum.Update, None)
     assert "controller: shell_action_from_cpp(<ShellActionEnum.Update: 0>, None)" in capfd.readouterr().err
@@ -124,11 +108,6 @@ def test_changelog_has_every_urgency_in_its_colour(controller):
     colours = {Shell.color_urgency_low, Shell.color_urgency_medium, Shell.color_urgency_high,
                Shell.color_urgency_other}
     assert len(colours) == 4 and "#000000" not in colours
-
-
-def test_changelog_without_value_changes_nothing(controller):
-    controller.shell_action_from_cpp(ShellActionEnum.LocalChangelog, False)
-    assert len(Shell.changelogs) == 0
 
 
 def test_upgrade_empties_the_upgradables(controller):
