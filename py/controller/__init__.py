@@ -2,14 +2,25 @@
 
 It is not a brewing controller: it records what the program hands it in the
 log (through tavell.Logger) so the screens can be tried and the end-to-end
-tests can follow each call. The real controller package replaces it on the
-plant through the interpreter's search path.
+tests can follow each call. The network and update requests are answered
+with made-up data written into the state objects, as the real controller
+would answer them. The real controller package replaces it on the plant
+through the interpreter's search path.
 """
 
 import sys
 
 from tavell import Logger
 from tavell.gui import Gui, GuiEnum, IconEnum
+from tavell.shell import ChangelogEntry, ChangelogEntryVector, Shell, ShellActionEnum
+from tavell.wifi import Wifi, WifiActionEnum, WifiStateEnum
+
+
+class _Hidden:
+    """Stands in the log for a value that must not be written anywhere."""
+
+    def __repr__(self):
+        return "<verborgen>"
 
 
 def _record(name, *args):
@@ -53,10 +64,6 @@ def set_page_from_cpp(page):
     Gui.page = page
 
 
-def shell_action_from_cpp(code, value):
-    _record("shell_action_from_cpp", code, value)
-
-
 def simulator_value_from_cpp(code, value):
     _record("simulator_value_from_cpp", code, value)
 
@@ -65,5 +72,160 @@ def value_from_cpp(code, value):
     _record("value_from_cpp", code, value)
 
 
+# ---- network ----------------------------------------------------------------
+
+# What a scan finds; one name holds markup, which the screens must show as text.
+_NETWORKS = {
+    "Brauerei": {"quality": 78, "is5GHz": False},
+    "Brauerei-5G": {"quality": 52, "is5GHz": True},
+    "<b>x</b>": {"quality": 0, "is5GHz": False},
+    "Nachbar": {"quality": 21, "is5GHz": False},
+}
+
+_WLAN_IP = "192.168.178.42"
+
+
+def _interfaces():
+    wlan_ip = _WLAN_IP if Wifi.state == WifiStateEnum.Connected else ""
+    return [
+        {"name": "eth0", "ip4": "192.168.10.20", "type_": "ethernet", "is_wg": False},
+        {"name": "wlan0", "ip4": wlan_ip, "type_": "wifi", "is_wg": False},
+        {"name": "wg0", "ip4": "10.8.0.3", "type_": "wireguard", "is_wg": True},
+    ]
+
+
+def _connect(value):
+    # value is [ssid, password]; the password is neither kept nor shown.
+    try:
+        ssid, _ = value
+    except (TypeError, ValueError):
+        ssid = None
+    if not isinstance(ssid, str) or not ssid:
+        Logger.warning("controller: Connect ohne SSID")
+        Wifi.state = WifiStateEnum.Aborted
+        return
+    network = _NETWORKS.get(ssid, {"quality": 60, "is5GHz": False})
+    Wifi.state = WifiStateEnum.Connecting
+    Wifi.ssid = ssid
+    Wifi.state = WifiStateEnum.Connected
+    # The level follows the percentage, so the state is set first.
+    Wifi.quality_percantage = network["quality"] or 60
+    Wifi.is_5_ghz = network["is5GHz"]
+    Wifi.ip_map_list = _interfaces()
+
+
+def _disconnect():
+    Wifi.state = WifiStateEnum.Disconnected
+    Wifi.ssid = ""
+    Wifi.quality_percantage = 0
+    Wifi.is_5_ghz = False
+    Wifi.ip_map_list = _interfaces()
+
+
 def wifi_action_from_cpp(code, value):
-    _record("wifi_action_from_cpp", code, value)
+    _record("wifi_action_from_cpp", code, _Hidden() if code == WifiActionEnum.Connect else value)
+    if code == WifiActionEnum.Scan:
+        if Wifi.scan_results == _NETWORKS:
+            # Nothing new: no change signal would end the screen's scan.
+            Wifi.abort_wifi_scan()
+        else:
+            Wifi.scan_results = _NETWORKS
+    elif code == WifiActionEnum.IPData:
+        Wifi.ip_map_list = _interfaces()
+    elif code == WifiActionEnum.Login:
+        Wifi.set_login_data(value, "")
+    elif code == WifiActionEnum.Connect:
+        _connect(value)
+    elif code == WifiActionEnum.Disconnect:
+        _disconnect()
+
+
+# ---- updates ----------------------------------------------------------------
+
+_UPGRADABLES = [
+    {"name": "tavell-brew", "versionNew": "2311300", "versionOld": "2311221", "urgency": "high",
+     "lastChange": ["Hopfengabe: Zeitanzeige korrigiert", "Rezepte: Import von Gruppen"],
+     "changelogAvailable": "tavell-brew"},
+    {"name": "tavell-pico-firmware", "versionNew": "1.4.2", "versionOld": "1.4.1", "urgency": "low",
+     "lastChange": ["Entprellung der Eingänge"], "changelogAvailable": False},
+]
+
+_INSTALLED = [
+    {"name": "tavell-brew", "version": "2311221", "arch": "arm64",
+     "description": "Bedienprogramm der Brauanlage", "name2": "tavell-brew"},
+    {"name": "tavell-pico-firmware", "version": "1.4.1", "arch": "all",
+     "description": "Firmware der Pico-Platine", "name2": ""},
+    {"name": "tavell-webserver", "version": "0.9.3", "arch": "all",
+     "description": "Web-Oberfläche", "name2": "tavell-webserver"},
+]
+
+# One entry of each urgency, the last one with a word the screens do not know.
+_CHANGELOG = [
+    ("2311300", "high", "Mon, 27 Nov 2023 09:12:00 +0100", ["Hopfengabe: Zeitanzeige korrigiert"]),
+    ("2311250", "medium", "Sat, 25 Nov 2023 17:40:00 +0100", ["Rezepte: Import von Gruppen", "Kleinere Korrekturen"]),
+    ("2311221", "low", "Wed, 22 Nov 2023 08:05:00 +0100", ["Texte überarbeitet"]),
+    ("2311200", "emergency", "Mon, 20 Nov 2023 11:30:00 +0100", ["Sicherheitskorrektur"]),
+]
+
+
+def _colours():
+    # Entries take their colour when they are built, so these come first.
+    Shell.color_urgency_low = "#4caf50"
+    Shell.color_urgency_medium = "#ff9800"
+    Shell.color_urgency_high = "#f44336"
+    Shell.color_urgency_other = "#9e9e9e"
+
+
+def _changelog(package):
+    entries = ChangelogEntryVector()
+    for version, urgency, date, changes in _CHANGELOG:
+        entry = ChangelogEntry(Shell)
+        entry.name = str(package)
+        entry.version = version
+        entry.distribution = "testing" if Shell.testing_repo_enabled else "stable"
+        entry.urgency_str = urgency
+        entry.date = date
+        entry.changes = changes
+        entries.append(entry)
+    Shell.changelogs = entries
+
+
+def _update():
+    Shell.locked = True
+    for line in ("Suche nach Aktualisierungen ...", "Paketlisten werden gelesen ... Fertig",
+                 f"{len(_UPGRADABLES)} Pakete können aktualisiert werden."):
+        Shell.append_stdout(line)
+    Shell.installed = _INSTALLED
+    Shell.upgradables = _UPGRADABLES
+    Shell.locked = False
+
+
+def _upgrade():
+    Shell.locked = True
+    for row in Shell.upgradables:
+        Shell.append_stdout(f"Entpacken von {row['name']} ({row['versionNew']}) ...")
+        Shell.append_stdout(f"{row['name']} ({row['versionNew']}) wird eingerichtet ...")
+    Shell.append_stderr("W: Neustart des Programms erforderlich")
+    new = {row["name"]: row["versionNew"] for row in Shell.upgradables}
+    Shell.installed = [dict(row, version=new.get(row["name"], row["version"])) for row in Shell.installed]
+    Shell.upgradables = []
+    Shell.locked = False
+
+
+def shell_action_from_cpp(code, value):
+    _record("shell_action_from_cpp", code, value)
+    _colours()
+    if code == ShellActionEnum.Update:
+        _update()
+    elif code == ShellActionEnum.Upgrade:
+        _upgrade()
+    elif code in (ShellActionEnum.Changelog, ShellActionEnum.LocalChangelog):
+        if value:
+            _changelog(value)
+    elif code == ShellActionEnum.ClearCache:
+        Shell.append_stdout("Temporäre Dateien gelöscht")
+    elif code == ShellActionEnum.TestConsole:
+        Shell.append_stdout("Test der Konsole: Standardausgabe")
+        Shell.append_stderr("Test der Konsole: Fehlerausgabe")
+    elif code == ShellActionEnum.ToggleTesting:
+        Shell.testing_repo_enabled = not Shell.testing_repo_enabled

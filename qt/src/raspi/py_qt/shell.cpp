@@ -1,7 +1,11 @@
+#include <pybind11/pybind11.h>
+
 #include "shell.h"
 
+#include "binding_helpers.h"
 #include "locked.h"
 #include "state_objects.h"
+#include "types.h"
 
 #include <QTimer>
 
@@ -316,4 +320,107 @@ QDebug operator<<(QDebug debug, const Shell &shell)
         reprs << entry.repr();
     debug.noquote().nospace() << "Shell([" << reprs.join(QStringLiteral(", ")) << "])";
     return debug;
+}
+
+// ---------------------------------------------------------------------------
+// Python binding
+
+namespace py = pybind11;
+
+namespace {
+
+using ChangelogEntryVector = QVector<ChangelogEntry>;
+
+// A list whose entries are copies of their own, not shared with the source.
+ChangelogEntryVector copyEntries(const ChangelogEntryVector &entries)
+{
+    ChangelogEntryVector copy;
+    copy.reserve(entries.size());
+    for (const ChangelogEntry &entry : entries)
+        copy.append(entry);
+    return copy;
+}
+
+int entryIndex(const ChangelogEntryVector &entries, qint64 index, bool countFromEnd)
+{
+    const std::optional<int> checked = changelogVectorIndex(index, entries.size(), countFromEnd);
+    if (!checked)
+        throw py::index_error(changelogVectorIndexError(index, entries.size()).toStdString());
+    return *checked;
+}
+
+} // namespace
+
+void Shell::prepareModule(py::module_ &m)
+{
+    // Arguments of bound classes refuse None with a TypeError like any other
+    // wrong kind.
+    py::class_<ChangelogEntryVector> vector(m, "ChangelogEntryVector");
+    vector.def(py::init<>())
+        .def(
+            "append", [](ChangelogEntryVector &self, const ChangelogEntry &entry) { self.append(entry); },
+            py::arg("entry").none(false))
+        .def("at", [](const ChangelogEntryVector &self, qint64 i) { return self.at(entryIndex(self, i, false)); })
+        .def("size", [](const ChangelogEntryVector &self) { return self.size(); })
+        .def("__len__", [](const ChangelogEntryVector &self) { return self.size(); })
+        .def("__bool__", [](const ChangelogEntryVector &self) { return !self.isEmpty(); })
+        .def("__getitem__",
+             [](const ChangelogEntryVector &self, qint64 i) { return self.at(entryIndex(self, i, true)); })
+        .def(
+            "__setitem__",
+            [](ChangelogEntryVector &self, qint64 i, const ChangelogEntry &entry) {
+                self[entryIndex(self, i, true)] = entry;
+            },
+            py::arg("i"), py::arg("entry").none(false));
+
+    py::enum_<ShellAction> action(m, "ShellActionEnum");
+    action.value("Update", Update)
+        .value("Upgrade", Upgrade)
+        .value("Changelog", Changelog)
+        .value("LocalChangelog", LocalChangelog)
+        .value("ClearCache", ClearCache)
+        .value("TestConsole", TestConsole)
+        .value("ToggleTesting", ToggleTesting);
+    TAVELL_ASSERT_ENUM_ENTRIES(action, ShellActionEnumCount);
+
+    // Python refers to the one global object only and never deletes it.
+    py::class_<Shell, std::unique_ptr<Shell, py::nodelete>> cls(m, "ShellClass");
+    cls.def_property("color_urgency_low", &Shell::colorUrgencyLow, &Shell::setColorUrgencyLow)
+        .def_property("color_urgency_medium", &Shell::colorUrgencyMedium, &Shell::setColorUrgencyMedium)
+        .def_property("color_urgency_high", &Shell::colorUrgencyHigh, &Shell::setColorUrgencyHigh)
+        .def_property("color_urgency_other", &Shell::colorUrgencyOther, &Shell::setColorUrgencyOther)
+        .def_property("testing_repo_enabled", &Shell::testingRepoEnabled, &Shell::setTestingRepoEnabled)
+        .def_property("locked", &Shell::locked, &Shell::setLocked)
+        .def_property("installed", &Shell::installed, &Shell::setInstalled)
+        .def_property(
+            "changelogs", [](const Shell &self) { return copyEntries(self.changelogEntries()); },
+            py::cpp_function(
+                [](Shell &self, const ChangelogEntryVector &entries) { self.setChangelogs(copyEntries(entries)); },
+                py::is_method(cls), py::arg("value").none(false)))
+        .def_property("upgradables", &Shell::upgradables, &Shell::setUpgradables)
+        .def(
+            "append_stderr", [](Shell &self, const py::object &text) { Q_EMIT self.appendStderr(textArgument(text)); },
+            py::arg("text"))
+        .def(
+            "append_stdout", [](Shell &self, const py::object &text) { Q_EMIT self.appendStdout(textArgument(text)); },
+            py::arg("text"));
+
+    m.attr("Shell") = py::cast(&g_shell, py::return_value_policy::reference);
+
+    py::class_<ChangelogEntry> entry(m, "ChangelogEntry");
+    entry.def(py::init([](Shell &shell) { return new ChangelogEntry(&shell); }), py::arg().none(false))
+        .def(py::init<const ChangelogEntry &>(), py::arg().none(false))
+        .def("__str__", &ChangelogEntry::toString)
+        .def("__repr__", &ChangelogEntry::repr)
+        .def(
+            "__eq__", [](const ChangelogEntry &self, const ChangelogEntry &other) { return self == other; },
+            py::is_operator())
+        .def_property("name", &ChangelogEntry::name, &ChangelogEntry::setName)
+        .def_property("date", &ChangelogEntry::date, &ChangelogEntry::setDate)
+        .def_property("distribution", &ChangelogEntry::distribution, &ChangelogEntry::setDistribution)
+        .def_property("version", &ChangelogEntry::version, &ChangelogEntry::setVersion)
+        .def_property("urgency_str", &ChangelogEntry::urgencyStr, &ChangelogEntry::setUrgencyStr)
+        .def_property("changes", &ChangelogEntry::changes, [](ChangelogEntry &self, const py::object &value) {
+            self.setChanges(loadSequence<StringVector>(value));
+        });
 }

@@ -29,6 +29,8 @@
 
 #include "string_vector.h"
 
+namespace pybind11 { class module_; }
+
 class Shell;
 
 class ChangelogEntry : public QObject
@@ -145,6 +147,9 @@ public:
 
     Shell();
     ~Shell() override;
+
+    // Fills tavell.shell; runs on the interpreter's thread when tavell is imported.
+    static void prepareModule(pybind11::module_ &m);
 
     QColor colorUrgencyLow() const;
     QColor colorUrgencyMedium() const;

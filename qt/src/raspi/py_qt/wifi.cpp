@@ -1,6 +1,13 @@
+#include <pybind11/pybind11.h>
+
 #include "wifi.h"
 
+#include "binding_helpers.h"
 #include "locked.h"
+#include "state_objects.h"
+#include "types.h"
+
+namespace py = pybind11;
 
 Wifi::Wifi()
 {
@@ -49,4 +56,47 @@ void Wifi::_setQualityLevel()
             level = 1;
     }
     setLocked(m_lock, m_qualityLevel, level, this, &Wifi::qualityLevelChanged);
+}
+
+void Wifi::prepareModule(py::module_ &m)
+{
+    py::enum_<WifiState> state(m, "WifiStateEnum");
+    state.value("Connected", Connected)
+        .value("Connecting", Connecting)
+        .value("Disconnected", Disconnected)
+        .value("Aborted", Aborted);
+    TAVELL_ASSERT_ENUM_ENTRIES_AS(enumEntries1, state, WifiStateEnumCount);
+
+    py::enum_<WifiAction> action(m, "WifiActionEnum");
+    action.value("Scan", Scan)
+        .value("IPData", IPData)
+        .value("Connect", Connect)
+        .value("Disconnect", Disconnect)
+        .value("Login", Login)
+        .value("RestartWireguard", RestartWireguard);
+    TAVELL_ASSERT_ENUM_ENTRIES_AS(enumEntries2, action, WifiActionEnumCount);
+
+    // Python refers to the one global object only and never deletes it.
+    py::class_<Wifi, std::unique_ptr<Wifi, py::nodelete>> cls(m, "WifiClass");
+    cls.def_property("state", &Wifi::state, &Wifi::setState)
+        .def_property("ssid", &Wifi::ssid, &Wifi::setSsid)
+        // A Python int only: no float, nothing converted through __int__.
+        .def_property("quality_percantage", &Wifi::qualityPercentage,
+                      py::cpp_function([](Wifi &self, int percentage) { self.setQualityPercentage(percentage); },
+                                       py::is_method(cls), py::arg("value").noconvert()))
+        .def_property("is_5_ghz", &Wifi::is5GHz, &Wifi::setIs5GHz)
+        .def_property("ip_map_list", &Wifi::ipMapList,
+                      [](Wifi &self, const py::object &value) {
+                          self.setIpMapList(loadSequence<QVector<QVariantMap>>(value));
+                      })
+        .def_property("scan_results", &Wifi::scanResults, &Wifi::setScanResults)
+        .def(
+            "set_login_data",
+            [](Wifi &self, const py::object &ssid, const py::object &psk) {
+                Q_EMIT self.gotLoginData(textArgument(ssid), textArgument(psk));
+            },
+            py::arg("ssid"), py::arg("psk"))
+        .def("abort_wifi_scan", [](Wifi &self) { Q_EMIT self.abortWifiScan(); });
+
+    m.attr("Wifi") = py::cast(&g_wifi, py::return_value_policy::reference);
 }

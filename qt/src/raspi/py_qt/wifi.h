@@ -12,6 +12,8 @@
 #include <QVariantMap>
 #include <QVector>
 
+namespace pybind11 { class module_; }
+
 class Wifi : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,9 @@ public:
     Q_ENUM(WifiAction)
 
     Wifi();
+
+    // Fills tavell.wifi; runs on the interpreter's thread when tavell is imported.
+    static void prepareModule(pybind11::module_ &m);
 
     WifiState state() const;
     QString ssid() const;
