@@ -10,6 +10,8 @@ import sys
 
 from tavell import Logger
 
+from . import values as _values
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -58,6 +60,7 @@ def simulator_value_from_cpp(code, value):
 
 def value_from_cpp(code, value):
     _record("value_from_cpp", code, value)
+    _values.store(code, value)
 
 
 def wifi_action_from_cpp(code, value):
