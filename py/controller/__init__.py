@@ -22,6 +22,8 @@ class _Hidden:
     def __repr__(self):
         return "<verborgen>"
 
+from . import values as _values
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -70,6 +72,7 @@ def simulator_value_from_cpp(code, value):
 
 def value_from_cpp(code, value):
     _record("value_from_cpp", code, value)
+    _values.store(code, value)
 
 
 # ---- network ----------------------------------------------------------------

@@ -1,9 +1,8 @@
 """The stand-in controller's network and update answers, against the real tavell."""
 
-import importlib.util
-import os
 
 import pytest
+from conftest import load_stand_in_controller
 
 from tavell.shell import ChangelogEntryVector, Shell, ShellActionEnum
 from tavell.wifi import Wifi, WifiActionEnum, WifiStateEnum
@@ -13,12 +12,7 @@ PASSWORD = "Hopfen&Malz-7731"
 
 @pytest.fixture(scope="module")
 def controller():
-    # The runner controller takes the name "controller" in this process.
-    path = os.path.join(os.environ["TAVELL_SOURCE_DIR"], "py", "controller", "__init__.py")
-    spec = importlib.util.spec_from_file_location("stand_in_controller", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return load_stand_in_controller()
 
 
 @pytest.fixture(autouse=True)

@@ -64,17 +64,17 @@ using SubmoduleFiller = void (*)(py::module_ &);
 
 // Filled as their state classes exist; an absent filler leaves the submodule empty.
 const SubmoduleFiller kSubmoduleFillers[11] = {
-    &Action::prepareModule, // action
-    nullptr,                // actuator
-    nullptr,                // auto
-    &Gui::prepareModule,    // gui
-    nullptr,                // hopfentimer
-    nullptr,                // recipes
-    nullptr,                // sensor
-    &Shell::prepareModule,  // shell
-    nullptr,                // simulator
-    nullptr,                // values
-    &Wifi::prepareModule,   // wifi
+    &Action::prepareModule,      // action
+    nullptr,                     // actuator
+    nullptr,                     // auto
+    &Gui::prepareModule,         // gui
+    nullptr,                     // hopfentimer
+    nullptr,                     // recipes
+    nullptr,                     // sensor
+    &Shell::prepareModule,       // shell
+    nullptr,                     // simulator
+    &Values::prepareModule,      // values
+    &Wifi::prepareModule,        // wifi
 };
 
 } // namespace

@@ -151,6 +151,44 @@ struct type_caster<QVector<QVariantMap>>
     }
 };
 
+// A list of flags. Each element follows the rule of a bool argument; one that
+// is no truth value at all refuses the whole list (TypeError).
+template <>
+struct type_caster<QVector<bool>>
+{
+    PYBIND11_TYPE_CASTER(QVector<bool>, const_name("List[bool]"));
+
+    bool load(handle src, bool convert)
+    {
+        if (!src || (!convert && !PyList_Check(src.ptr())))
+            return false;
+        bool refused = false;
+        value = guardConversion(TAVELL_CATCH_SITE, QVector<bool>(), [&] {
+            const list items(reinterpret_borrow<object>(src));
+            QVector<bool> flags;
+            flags.reserve(int(items.size()));
+            for (const handle item : items) {
+                make_caster<bool> flag;
+                if (!flag.load(item, convert)) {
+                    refused = true;
+                    return QVector<bool>();
+                }
+                flags.append(cast_op<bool>(flag));
+            }
+            return flags;
+        });
+        return !refused && !PyErr_Occurred();
+    }
+
+    static handle cast(const QVector<bool> &flags, return_value_policy, handle)
+    {
+        list result(size_t(flags.size()));
+        for (int i = 0; i < flags.size(); ++i)
+            result[size_t(i)] = bool_(flags.at(i));
+        return result.release();
+    }
+};
+
 template <>
 struct type_caster<QVariant>
 {

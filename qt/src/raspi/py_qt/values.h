@@ -22,6 +22,8 @@
 #include "locked.h"
 #include "temperature_or_error.h"
 
+namespace pybind11 { class module_; }
+
 using StringMap = QMap<QString, QString>;
 
 class Values : public QObject
@@ -225,6 +227,9 @@ public:
     Q_ENUM(ValuesEnum)
 
     Values();
+
+    // Fills tavell.values; runs once, on the interpreter's thread.
+    static void prepareModule(pybind11::module_ &m);
 
     QString statusA() const { return getLocked(m_lock, m_statusA); }
     QString statusB() const { return getLocked(m_lock, m_statusB); }
