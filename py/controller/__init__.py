@@ -10,6 +10,8 @@ import sys
 
 from tavell import Logger
 
+from . import simulator as _simulator
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -18,6 +20,7 @@ def _record(name, *args):
 def init(gui_mode, simulator):
     _record("init", gui_mode, simulator)
     Logger.debug(f"controller: argv={sys.argv!r}")
+    _simulator.init(simulator)
 
 
 def action_from_cpp(action):
@@ -54,6 +57,7 @@ def shell_action_from_cpp(code, value):
 
 def simulator_value_from_cpp(code, value):
     _record("simulator_value_from_cpp", code, value)
+    _simulator.value_from_cpp(code, value)
 
 
 def value_from_cpp(code, value):

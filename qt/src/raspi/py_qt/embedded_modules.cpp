@@ -65,7 +65,7 @@ using SubmoduleFiller = void (*)(py::module_ &);
 // Filled as their state classes exist; an absent filler leaves the submodule empty.
 const SubmoduleFiller kSubmoduleFillers[11] = {
     &Action::prepareModule, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr,                nullptr, nullptr, nullptr, nullptr,
+    nullptr,                nullptr, &Simulator::prepareModule, nullptr, nullptr,
 };
 
 } // namespace
