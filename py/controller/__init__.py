@@ -24,6 +24,8 @@ class _Hidden:
 
 from . import values as _values
 
+from . import simulator as _simulator
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -32,6 +34,7 @@ def _record(name, *args):
 def init(gui_mode, simulator):
     _record("init", gui_mode, simulator)
     Logger.debug(f"controller: argv={sys.argv!r}")
+    _simulator.init(simulator)
 
 
 def action_from_cpp(action):
@@ -68,6 +71,7 @@ def set_page_from_cpp(page):
 
 def simulator_value_from_cpp(code, value):
     _record("simulator_value_from_cpp", code, value)
+    _simulator.value_from_cpp(code, value)
 
 
 def value_from_cpp(code, value):

@@ -72,7 +72,7 @@ const SubmoduleFiller kSubmoduleFillers[11] = {
     nullptr,                     // recipes
     nullptr,                     // sensor
     &Shell::prepareModule,       // shell
-    nullptr,                     // simulator
+    &Simulator::prepareModule,   // simulator
     &Values::prepareModule,      // values
     &Wifi::prepareModule,        // wifi
 };

@@ -12,6 +12,8 @@
 
 #include "locked.h"
 
+namespace pybind11 { class module_; }
+
 class Simulator : public QObject
 {
     Q_OBJECT
@@ -53,6 +55,9 @@ public:
     Q_ENUM(SimEnum)
 
     Simulator() = default;
+
+    // Fills tavell.simulator; the defaults are read under the lock.
+    static void prepareModule(pybind11::module_ &m);
 
     bool simAutoFlow() const { return getLocked(m_lock, m_simAutoFlow); }
     bool simAutoFlowDefault() const { return m_simAutoFlowDefault; }
