@@ -47,6 +47,9 @@ def actuator_toggle_from_cpp(code):
 
 def auto_value_from_cpp(code, value):
     _record("auto_value_from_cpp", code, value)
+    from . import auto  # on first use, so this file also loads on its own
+
+    auto.auto_value_from_cpp(code, value)
 
 
 def gui_value_from_cpp(code, value):

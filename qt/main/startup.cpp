@@ -77,7 +77,9 @@ void registerQmlTypes(Bridge &bridge)
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
     qmlRegisterSingletonInstance("tavell.actuator", 1, 0, "Actuator", &g_actuator);
     qmlRegisterSingletonInstance("tavell.auto", 1, 0, "Auto_", &g_auto);
+    qmlRegisterSingletonInstance("tavell.auto", 1, 0, "AutoHandManager", &g_autoHandManager);
     qmlRegisterSingletonInstance("tavell.gui", 1, 0, "Gui", &g_gui);
+    qmlRegisterSingletonInstance("tavell.auto", 1, 0, "HopfenTimer", &g_hopfenTimer);
     qmlRegisterSingletonInstance("tavell.recipes", 1, 0, "Recipes", &g_recipes);
     qmlRegisterSingletonInstance("tavell.sensor", 1, 0, "Sensor", &g_sensor);
     qmlRegisterSingletonInstance("tavell.shell", 1, 0, "Shell", &g_shell);

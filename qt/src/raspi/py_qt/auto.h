@@ -18,6 +18,8 @@
 
 #include "locked.h"
 
+namespace pybind11 { class module_; }
+
 class RecoveryData : public QObject
 {
     Q_OBJECT
@@ -209,6 +211,8 @@ public:
     Q_ENUM(AutoEnum)
 
     Auto();
+
+    static void prepareModule(pybind11::module_ &m);
 
     RecoveryData *recoveryDataA() { return &m_recoveryDataA; }
     RecoveryData *recoveryDataB() { return &m_recoveryDataB; }

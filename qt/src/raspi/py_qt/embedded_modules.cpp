@@ -66,9 +66,9 @@ using SubmoduleFiller = void (*)(py::module_ &);
 const SubmoduleFiller kSubmoduleFillers[11] = {
     &Action::prepareModule,      // action
     nullptr,                     // actuator
-    nullptr,                     // auto
+    &Auto::prepareModule,        // auto
     &Gui::prepareModule,         // gui
-    nullptr,                     // hopfentimer
+    &HopfenTimer::prepareModule, // hopfentimer
     nullptr,                     // recipes
     nullptr,                     // sensor
     &Shell::prepareModule,       // shell

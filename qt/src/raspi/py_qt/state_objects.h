@@ -7,7 +7,9 @@
 #include "action.h"
 #include "actuator.h"
 #include "auto.h"
+#include "auto_hand_manager.h"
 #include "gui.h"
+#include "hopfen_timer.h"
 #include "recipes.h"
 #include "sensor.h"
 #include "shell.h"
@@ -18,7 +20,9 @@
 extern Action &g_action;
 extern Actuator &g_actuator;
 extern Auto &g_auto;
+extern AutoHandManager &g_autoHandManager;
 extern Gui &g_gui;
+extern HopfenTimer &g_hopfenTimer;
 extern Recipes &g_recipes;
 extern Sensor &g_sensor;
 extern Shell &g_shell;

@@ -1,0 +1,194 @@
+"""Stand-in answers to the automatic sequence's requests.
+
+Just enough of a brewing sequence for the sequence pages to be tried: a start
+makes its line run from the chosen step, each "next step" advances the
+running line, boiling fills the hop display with the time left to each
+addition (refreshed at every request), and a stop or the final
+acknowledgement ends the line. The latest requests are kept in `received`.
+"""
+
+import collections
+import time
+
+from tavell.auto import FIRST_STEP, SEPARATOR_STEP, Auto, AutoEnum, StepsEnum
+from tavell.hopfentimer import HopfenTimer
+
+# (code, value) of the latest requests, oldest first.
+received = collections.deque(maxlen=200)
+
+# Minutes before the end of boiling at which the five demo hops are due.
+BOIL_MINUTES = 70
+HOP_MINUTES = (60, 30, 15, 5, 0)
+
+_boil_started = None
+
+_TOGGLES = {
+    AutoEnum.HandEnabled: "hand_enabled",
+    AutoEnum.ToggleHg: "hg_active",
+    AutoEnum.ToggleNg: "ng_active",
+    AutoEnum.ToggleLautern: "lautern_active",
+    AutoEnum.ToggleTrubwurze: "trubwurze_active",
+    AutoEnum.ToggleManualFilling: "filling_active",
+}
+
+_FREQUENCIES = {
+    AutoEnum.FuFreqSpRw1: "fu_freq_sp_rw1",
+    AutoEnum.FuFreqSpPump1: "fu_freq_sp_pump1",
+    AutoEnum.FuFreqSpRw2: "fu_freq_sp_rw2",
+    AutoEnum.FuFreqSpPump2: "fu_freq_sp_pump2",
+}
+
+_GRAVITIES = {
+    AutoEnum.SetStammwurzeHeating: ("stammwurze_heating", "stammwurze_heating_time"),
+    AutoEnum.SetStammwurzeCooking: ("stammwurze_cooking", "stammwurze_cooking_time"),
+}
+
+
+def _as_int(value, default=None):
+    try:
+        return int(value)
+    except (TypeError, ValueError, OverflowError):
+        return default
+
+
+def _set_step(line, step):
+    setattr(Auto, f"step_{line}", step)
+    if step == StepsEnum.Kochen:
+        _start_boiling()
+
+
+def _start(value):
+    # value is [step index, page]; page 1 is line B's.
+    try:
+        index, page = (_as_int(v) for v in value)
+    except (TypeError, ValueError):
+        index, page = None, None
+    line = "b" if page == 1 else "a"
+    if index is None:
+        index = SEPARATOR_STEP if line == "b" else FIRST_STEP
+    if index < FIRST_STEP:
+        # "Recovery": continue where the snapshot stopped.
+        snapshot = Auto.recovery_data_b if line == "b" else Auto.recovery_data_a
+        index = max(snapshot.step, FIRST_STEP)
+    Auto.wait_for_ackn = False
+    setattr(Auto, f"active_{line}", True)
+    _set_step(line, index)
+
+
+def _stop(line):
+    setattr(Auto, f"active_{line}", False)
+    setattr(Auto, f"step_{line}", StepsEnum.Inactive)
+    if not (Auto.active_a or Auto.active_b):
+        Auto.wait_for_ackn = False
+        _end_boiling()
+
+
+def _running_line():
+    # With both lines running, line A has the steps before line B's first.
+    if Auto.active_a and (not Auto.active_b or Auto.step_a < SEPARATOR_STEP):
+        return "a"
+    if Auto.active_b:
+        return "b"
+    return None
+
+
+def _next_step():
+    line = _running_line()
+    if line is None:
+        return
+    step = getattr(Auto, f"step_{line}")
+    if step >= StepsEnum.Kochen:
+        Auto.wait_for_ackn = True
+    else:
+        _set_step(line, step + 1)
+
+
+def _finish():
+    if Auto.wait_for_ackn:
+        _stop(_running_line() or "a")
+
+
+def _start_boiling():
+    global _boil_started
+    _boil_started = time.monotonic()
+    HopfenTimer.current = 0
+    HopfenTimer.alarm = False
+    HopfenTimer.success = False
+    _show_hops()
+
+
+def _end_boiling():
+    global _boil_started
+    _boil_started = None
+    for index in range(len(HOP_MINUTES)):
+        HopfenTimer.set_str_indexed(index, "")
+    HopfenTimer.status = "Automatik noch nicht gestartet"
+    HopfenTimer.alarm = False
+    HopfenTimer.success = False
+    HopfenTimer.current = 0
+
+
+def _clock(seconds):
+    seconds = max(0, int(seconds))
+    return f"{seconds // 60:d}:{seconds % 60:02d}"
+
+
+def _show_hops():
+    if _boil_started is None:
+        return
+    elapsed = time.monotonic() - _boil_started
+    left = [(BOIL_MINUTES - minutes) * 60 - elapsed for minutes in HOP_MINUTES]
+    for index, seconds in enumerate(left):
+        HopfenTimer.set_str_indexed(index, "erledigt" if index < HopfenTimer.current else _clock(seconds))
+    current = HopfenTimer.current
+    if current >= len(HOP_MINUTES):
+        HopfenTimer.status = "Alle Hopfengaben erledigt"
+        HopfenTimer.alarm = False
+        HopfenTimer.success = True
+    elif left[current] <= 0:
+        HopfenTimer.status = f"Hopfengabe {current + 1} fällig"
+        HopfenTimer.alarm = True
+        HopfenTimer.success = False
+    else:
+        HopfenTimer.status = f"Nächste Hopfengabe in {_clock(left[current])}"
+        HopfenTimer.alarm = False
+        HopfenTimer.success = False
+
+
+def _hop_done(value):
+    # Marks addition n done, or the last one done undone again.
+    n = _as_int(value)
+    if n == HopfenTimer.current + 1:
+        HopfenTimer.current = n
+    elif n is not None and n == HopfenTimer.current and n > 0:
+        HopfenTimer.current = n - 1
+
+
+def auto_value_from_cpp(code, value):
+    received.append((code, value))
+    if code == AutoEnum.Start:
+        _start(value)
+    elif code == AutoEnum.StopA:
+        _stop("a")
+    elif code == AutoEnum.StopB:
+        _stop("b")
+    elif code == AutoEnum.NextStep:
+        _next_step()
+    elif code == AutoEnum.FinishAckn:
+        _finish()
+    elif code == AutoEnum.SetHopfengabe:
+        _hop_done(value)
+    elif code in _TOGGLES:
+        name = _TOGGLES[code]
+        setattr(Auto, name, not getattr(Auto, name))
+    elif code in _FREQUENCIES:
+        hz = _as_int(value)
+        if hz is not None:
+            setattr(Auto, _FREQUENCIES[code], hz)
+    elif code in _GRAVITIES:
+        gravity = _as_int(value)
+        if gravity is not None:
+            name, recorded = _GRAVITIES[code]
+            setattr(Auto, name, gravity)
+            setattr(Auto, recorded, int(time.time()))
+    _show_hops()
