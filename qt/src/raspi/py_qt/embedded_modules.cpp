@@ -64,7 +64,7 @@ using SubmoduleFiller = void (*)(py::module_ &);
 
 // Filled as their state classes exist; an absent filler leaves the submodule empty.
 const SubmoduleFiller kSubmoduleFillers[11] = {
-    &Action::prepareModule, nullptr, nullptr, nullptr, nullptr, nullptr,
+    &Action::prepareModule, nullptr, nullptr, nullptr, nullptr, &Recipes::prepareModule,
     nullptr,                nullptr, nullptr, nullptr, nullptr,
 };
 
