@@ -10,6 +10,8 @@ import sys
 
 from tavell import Logger
 
+from . import recipes as _recipes
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -38,6 +40,7 @@ def gui_value_from_cpp(code, value):
 
 def recipe_action_from_cpp(code, value):
     _record("recipe_action_from_cpp", code, value)
+    _recipes.recipe_action_from_cpp(code, value)
 
 
 def sensor_value_from_cpp(code, value):

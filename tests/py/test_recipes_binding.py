@@ -111,6 +111,10 @@ def test_arrays_accept_any_sequence_of_five_and_hand_out_copies():
     assert recipe.raste_temps == [50, 55, 60, 65, 70]
     assert recipe.hopfen_timers == [0, 1, 2, 3, 4]
 
+    # Stub generation reads the declared type from the signature.
+    assert "-> Annotated[List[int], FixedSize(5)]" in RecipeClass.raste_temps.fget.__doc__
+    assert "arg1: Annotated[List[str], FixedSize(5)]" in RecipeClass.hopfen_comments.fset.__doc__
+
     got = recipe.raste_temps
     got[0] = 99
     got.append(1)
@@ -130,7 +134,8 @@ def test_array_of_wrong_length_is_refused_and_changes_nothing(field, length):
 
 
 @pytest.mark.parametrize("field", ARRAYS)
-@pytest.mark.parametrize("text", ["Saaz!", b"Saaz!", bytearray(b"Saaz!")], ids=["str", "bytes", "bytearray"])
+@pytest.mark.parametrize("text", ["Saaz!", b"Saaz!", bytearray(b"Saaz!")],
+                         ids=["str", "bytes", "bytearray"])
 def test_array_refuses_text(field, text):
     recipe = Recipes.current
     before = values_of(recipe)
