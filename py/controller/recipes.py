@@ -182,5 +182,5 @@ def recipe_action_from_cpp(code, value):
         return
     try:
         handler(value)
-    except (TypeError, ValueError) as error:
+    except (TypeError, ValueError, OverflowError) as error:
         _ignore(action, value, error)
