@@ -26,6 +26,8 @@ from . import values as _values
 
 from . import simulator as _simulator
 
+from . import recipes as _recipes
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -61,6 +63,7 @@ def gui_value_from_cpp(code, value):
 
 def recipe_action_from_cpp(code, value):
     _record("recipe_action_from_cpp", code, value)
+    _recipes.recipe_action_from_cpp(code, value)
 
 
 def sensor_value_from_cpp(code, value):

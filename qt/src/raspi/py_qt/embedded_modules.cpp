@@ -69,7 +69,7 @@ const SubmoduleFiller kSubmoduleFillers[11] = {
     &Auto::prepareModule,        // auto
     &Gui::prepareModule,         // gui
     &HopfenTimer::prepareModule, // hopfentimer
-    nullptr,                     // recipes
+    &Recipes::prepareModule,     // recipes
     nullptr,                     // sensor
     &Shell::prepareModule,       // shell
     &Simulator::prepareModule,   // simulator

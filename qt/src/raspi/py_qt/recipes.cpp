@@ -1,11 +1,19 @@
+#include <pybind11/pybind11.h>
+
 #include "recipes.h"
+
+#include <QMetaEnum>
 
 #include <mutex>
 
+#include "binding_helpers.h"
 #include "locked.h"
 #include "log.h"
 #include "state_objects.h"
+#include "types.h"
 #include "values.h"
+
+namespace py = pybind11;
 
 Recipe::Recipe(QObject *parent) : QObject(parent) {}
 
@@ -209,4 +217,171 @@ void Recipes::_updateAutoX()
         return;
     m_autoXIsB = isB;
     Q_EMIT autoXChanged();
+}
+
+// Python binding
+
+namespace {
+
+// One of the four fixed arrays as Python passes it: a sequence of exactly
+// five elements. pybind11 would take any sequence, so a str would become one
+// comment per character and a bytes one number per byte; both are refused.
+template <typename T>
+struct FiveSlots
+{
+    std::array<T, Recipe::kSlots> values;
+};
+
+// The recipe names from Python; a str or bytes is refused for the same reason.
+struct NameList
+{
+    QVector<QString> values;
+};
+
+bool isText(py::handle src)
+{
+    return PyUnicode_Check(src.ptr()) || PyBytes_Check(src.ptr()) || PyByteArray_Check(src.ptr());
+}
+
+} // namespace
+
+namespace pybind11 {
+namespace detail {
+
+// A wrong length, text, or an element that does not convert fails the load,
+// so Python gets a TypeError and the setter never runs.
+template <typename T>
+struct type_caster<FiveSlots<T>>
+{
+    using Element = make_caster<T>;
+    PYBIND11_TYPE_CASTER(FiveSlots<T>, const_name("Annotated[List[") + Element::name + const_name("], FixedSize(")
+                                           + const_name<size_t(Recipe::kSlots)>() + const_name(")]"));
+
+    bool load(handle src, bool convert)
+    {
+        if (!src || isText(src) || !isinstance<sequence>(src))
+            return false;
+        const auto items = reinterpret_borrow<sequence>(src);
+        if (items.size() != size_t(Recipe::kSlots))
+            return false;
+        for (size_t n = 0; n < size_t(Recipe::kSlots); ++n) {
+            const object item = items[n];
+            Element element;
+            if (!element.load(item, convert))
+                return false;
+            value.values[n] = cast_op<T &&>(std::move(element));
+        }
+        return true;
+    }
+
+    static handle cast(const FiveSlots<T> &src, return_value_policy policy, handle parent)
+    {
+        list result(Recipe::kSlots);
+        for (size_t n = 0; n < size_t(Recipe::kSlots); ++n) {
+            object item = reinterpret_steal<object>(Element::cast(src.values[n], policy, parent));
+            if (!item)
+                return handle();
+            PyList_SET_ITEM(result.ptr(), ssize_t(n), item.release().ptr());
+        }
+        return result.release();
+    }
+};
+
+template <>
+struct type_caster<NameList>
+{
+    using Names = make_caster<QVector<QString>>;
+    PYBIND11_TYPE_CASTER(NameList, Names::name);
+
+    bool load(handle src, bool convert)
+    {
+        if (!src || isText(src))
+            return false;
+        Names names;
+        if (!names.load(src, convert))
+            return false;
+        value.values = cast_op<QVector<QString> &&>(std::move(names));
+        return true;
+    }
+};
+
+} // namespace detail
+} // namespace pybind11
+
+namespace {
+
+template <typename T>
+void bindSlots(py::class_<Recipe> &cls, const char *name, std::array<T, Recipe::kSlots> (Recipe::*get)() const,
+               void (Recipe::*set)(const std::array<T, Recipe::kSlots> &))
+{
+    cls.def_property(
+        name, [get](const Recipe &recipe) { return FiveSlots<T>{(recipe.*get)()}; },
+        [set](Recipe &recipe, const FiveSlots<T> &slots) { (recipe.*set)(slots.values); });
+}
+
+} // namespace
+
+void Recipes::prepareModule(py::module_ &m)
+{
+    // Same keys as the Qt enumeration, in its order; the count is not bound.
+    py::enum_<RecipesAction> actions(m, "RecipeActionEnum");
+    const QMetaEnum keys = QMetaEnum::fromType<RecipesAction>();
+    for (int k = 0; k < keys.keyCount(); ++k) {
+        if (keys.value(k) != EnumCount)
+            actions.value(keys.key(k), RecipesAction(keys.value(k)));
+    }
+    TAVELL_ASSERT_ENUM_ENTRIES(actions, EnumCount);
+
+    // Made in Python, a recipe belongs to Python (the default holder deletes
+    // it); the group's recipes are handed out by reference only.
+    py::class_<Recipe> recipe(m, "RecipeClass");
+    recipe.def(py::init<>())
+        .def("take_other", &Recipe::takeOther, py::arg("other").none(false))
+        .def_property("name", &Recipe::name, &Recipe::setName)
+        .def_property("comment_wasser", &Recipe::commentWasser, &Recipe::setCommentWasser)
+        .def_property("comment_malz", &Recipe::commentMalz, &Recipe::setCommentMalz)
+        .def_property("comment_general", &Recipe::commentGeneral, &Recipe::setCommentGeneral)
+        .def_property("file_path", &Recipe::filePath, &Recipe::setFilePath)
+        .def_property("maisch_hg", &Recipe::maischHg, &Recipe::setMaischHg)
+        .def_property("maisch_temp", &Recipe::maischTemp, &Recipe::setMaischTemp)
+        .def_property("maisch_fill_temp", &Recipe::maischFillTemp, &Recipe::setMaischFillTemp)
+        .def_property("raste_n", &Recipe::rasteN, &Recipe::setRasteN)
+        .def_property("lautern_temp", &Recipe::lauternTemp, &Recipe::setLauternTemp)
+        .def_property("lautern_time", &Recipe::lauternTime, &Recipe::setLauternTime)
+        .def_property("lautern_ng_liters", &Recipe::lauternNgLiters, &Recipe::setLauternNgLiters)
+        .def_property("lautern_ng_count", &Recipe::lauternNgCount, &Recipe::setLauternNgCount)
+        .def_property("cooking_time", &Recipe::cookingTime, &Recipe::setCookingTime)
+        .def_property("cooking_evaporation_rate", &Recipe::cookingEvaporationRate,
+                      &Recipe::setCookingEvaporationRate)
+        .def_property("cooking_power_percentage", &Recipe::cookingPowerPercentage,
+                      &Recipe::setCookingPowerPercentage)
+        .def_property("hopfen_n", &Recipe::hopfenN, &Recipe::setHopfenN)
+        .def_property("meta_version", &Recipe::metaVersion, &Recipe::setMetaVersion)
+        .def_property("cooking_use_power_percentage", &Recipe::cookingUsePowerPercentage,
+                      &Recipe::setCookingUsePowerPercentage)
+        .def_property("hopfen_vorderwurze", &Recipe::hopfenVorderwurze, &Recipe::setHopfenVorderwurze)
+        .def_property("hopfen_whirlpool", &Recipe::hopfenWhirlpool, &Recipe::setHopfenWhirlpool)
+        .def_property("stammwurze_do_pfannevoll_messung", &Recipe::stammwurzeDoPfannevollMessung,
+                      &Recipe::setStammwurzeDoPfannevollMessung)
+        .def_property("stammwurze_show_pfannevoll_warning", &Recipe::stammwurzeShowPfannevollWarning,
+                      &Recipe::setStammwurzeShowPfannevollWarning);
+    bindSlots(recipe, "raste_temps", &Recipe::rasteTempsArray, &Recipe::setRasteTemps);
+    bindSlots(recipe, "raste_times", &Recipe::rasteTimesArray, &Recipe::setRasteTimes);
+    bindSlots(recipe, "hopfen_timers", &Recipe::hopfenTimersArray, &Recipe::setHopfenTimers);
+    bindSlots(recipe, "hopfen_comments", &Recipe::hopfenCommentsArray, &Recipe::setHopfenComments);
+    recipe.def_property_readonly("should_water_be_treated", &Recipe::shouldWaterBeTreated);
+
+    // The group is static: no constructor, and Python never deletes it.
+    py::class_<Recipes, std::unique_ptr<Recipes, py::nodelete>> group(m, "_RecipesGroupClass");
+    const auto byReference = py::return_value_policy::reference;
+    group.def_property_readonly("a", &Recipes::autoA, byReference)
+        .def_property_readonly("b", &Recipes::autoB, byReference)
+        .def_property_readonly("current", &Recipes::current, byReference)
+        .def_property_readonly("x", &Recipes::autoX, byReference)
+        .def_property_readonly("default", &Recipes::defaultRecipe, byReference)
+        .def_property("names", &Recipes::names, [](Recipes &recipes, const NameList &names) {
+            recipes.setNames(names.values);
+        });
+
+    m.attr("Recipes") = py::cast(&g_recipes, byReference);
 }

@@ -5,7 +5,9 @@
 // signals are emitted while it is held, on the writer's thread. The
 // ...Default companions never change and are read without the lock.
 // Recipes lives in the GUI thread; _updateAutoX runs there, queued after the
-// worker changed the plant layout in Values.
+// worker changed the plant layout in Values. A Recipe that Python creates
+// (RecipeClass()) has no parent, belongs to Python and is created and deleted
+// on the interpreter's thread; the group's four recipes never pass to Python.
 
 #include <QJSValue>
 #include <QObject>
@@ -16,6 +18,8 @@
 #include <QVector>
 
 #include <array>
+
+namespace pybind11 { class module_; }
 
 class Recipe : public QObject
 {
@@ -316,6 +320,9 @@ public:
     Q_ENUM(RecipesAction)
 
     Recipes();
+
+    // Fills tavell.recipes; runs on the interpreter's thread.
+    static void prepareModule(pybind11::module_ &m);
 
     Recipe *autoA() { return &m_autoA; }
     Recipe *autoB() { return &m_autoB; }

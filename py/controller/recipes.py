@@ -1,0 +1,186 @@
+"""Recipe actions of the stand-in controller.
+
+Keeps the recipes made on the recipe page in memory (they are gone when the
+program ends; there are no recipe files) and answers the page's requests by
+writing tavell.recipes, so the recipe screens can be tried without the
+plant's controller. Runs on the interpreter's thread like every entry point.
+"""
+
+import math
+import re
+
+from tavell import Logger
+from tavell.recipes import RecipeActionEnum, RecipeClass, Recipes
+
+# name -> RecipeClass; these recipes belong to this module, not to the group.
+_store = {}
+
+
+def _ignore(action, value, why):
+    Logger.warning(f"controller: {action.name}({value!r}) ignored: {why}")
+
+
+def _publish_names():
+    Recipes.names = sorted(_store, key=str.casefold)
+
+
+def _text(value):
+    if not isinstance(value, str) or not value:
+        raise ValueError("a name is needed")
+    return value
+
+
+def _pair(value):
+    old, new = value
+    return _text(old), _text(new)
+
+
+def _stored(name):
+    try:
+        return _store[name]
+    except KeyError:
+        raise ValueError(f"no recipe named {name!r}") from None
+
+
+def _new(value):
+    name = _text(value)
+    if name in _store:
+        raise ValueError(f"{name!r} exists already")
+    recipe = RecipeClass()
+    recipe.take_other(Recipes.default)
+    recipe.name = name
+    _store[name] = recipe
+    _publish_names()
+    Recipes.current.take_other(recipe)
+
+
+def _copy(value):
+    old, new = _pair(value)
+    source = _stored(old)
+    if new in _store:
+        raise ValueError(f"{new!r} exists already")
+    recipe = RecipeClass()
+    recipe.take_other(source)
+    recipe.name = new
+    recipe.file_path = ""
+    _store[new] = recipe
+    _publish_names()
+    Recipes.current.take_other(recipe)
+
+
+def _rename(value):
+    old, new = _pair(value)
+    recipe = _stored(old)
+    if new in _store:
+        raise ValueError(f"{new!r} exists already")
+    del _store[old]
+    recipe.name = new
+    _store[new] = recipe
+    _publish_names()
+    for loaded in (Recipes.current, Recipes.a, Recipes.b):
+        if loaded.name == old:
+            loaded.name = new
+
+
+def _remove(value):
+    name = _text(value)
+    _stored(name)
+    del _store[name]
+    _publish_names()
+    if Recipes.current.name == name:
+        names = Recipes.names
+        Recipes.current.take_other(_store[names[0]] if names else Recipes.default)
+
+
+def _load(member):
+    # Loads a stored recipe into the group's recipe of that member.
+    return lambda value: getattr(Recipes, member).take_other(_stored(_text(value)))
+
+
+def _temporary_power(value):
+    # Only the running boil changes; the stored recipe keeps its power.
+    Recipes.x.cooking_power_percentage = _like(Recipes.x.cooking_power_percentage, value)
+
+
+def _toggle_warning(value):
+    name = _text(value)
+    candidates = (_store.get(name), Recipes.current, Recipes.a, Recipes.b)
+    holders = [recipe for recipe in candidates if recipe is not None and recipe.name == name]
+    if not holders:
+        raise ValueError(f"no recipe named {name!r}")
+    show = not holders[0].stammwurze_show_pfannevoll_warning
+    for recipe in holders:
+        recipe.stammwurze_show_pfannevoll_warning = show
+
+
+def _like(old, value):
+    """value in the type of old; numbers from the screens arrive as floats."""
+    if isinstance(old, bool):
+        if not isinstance(value, (bool, int, float)):
+            raise ValueError("a truth value is needed")
+        return bool(value)
+    if isinstance(old, int):
+        if isinstance(value, bool) or not isinstance(value, (int, float)) or not math.isfinite(value):
+            raise ValueError("a number is needed")
+        return int(round(value))
+    if not isinstance(value, str):
+        raise ValueError("a text is needed")
+    return value
+
+
+def _field(attribute):
+    def set_field(value):
+        current = Recipes.current
+        old = getattr(current, attribute)
+        if isinstance(old, list):
+            index, item = value
+            if isinstance(index, bool) or not isinstance(index, (int, float)) or index != int(index):
+                raise ValueError("an index 0..4 is needed")
+            index = int(index)
+            if not 0 <= index < len(old):
+                raise ValueError("an index 0..4 is needed")
+            new = list(old)
+            new[index] = _like(old[index], item)
+        else:
+            new = _like(old, value)
+        setattr(current, attribute, new)
+        if current.name in _store:
+            _store[current.name].take_other(current)
+
+    return set_field
+
+
+def _snake(key):
+    return re.sub(r"(?<!^)(?=[A-Z])", "_", key).lower()
+
+
+_SPECIAL = {
+    RecipeActionEnum.NewRecipe: _new,
+    RecipeActionEnum.CopyRecipe: _copy,
+    RecipeActionEnum.RenameRecipe: _rename,
+    RecipeActionEnum.RemoveRecipe: _remove,
+    RecipeActionEnum.SetCurrentName: _load("current"),
+    RecipeActionEnum.SetAuto1Name: _load("a"),
+    RecipeActionEnum.SetAuto2Name: _load("b"),
+    RecipeActionEnum.SetCookingPowerPercentageTmp: _temporary_power,
+    RecipeActionEnum.ToggleShowPfannevollWarningForRecipe: _toggle_warning,
+}
+
+# Every other action sets the current recipe's field of the same name
+# (SetMaischHg -> maisch_hg).
+_HANDLERS = {
+    action: _SPECIAL.get(action) or _field(_snake(name[len("Set"):]))
+    for name, action in RecipeActionEnum.__members__.items()
+}
+
+
+def recipe_action_from_cpp(code, value):
+    action = RecipeActionEnum(int(code))
+    handler = _HANDLERS.get(action)
+    if handler is None:
+        _ignore(action, value, "unknown action")
+        return
+    try:
+        handler(value)
+    except (TypeError, ValueError, OverflowError) as error:
+        _ignore(action, value, error)
