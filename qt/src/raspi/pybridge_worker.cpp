@@ -3,12 +3,17 @@
 #include <pybind11/embed.h>
 
 #include "bridge_raspi.h"
+#include "converter.h"
 #include "exception_handler.h"
 #include "log.h"
 #include "state_objects.h"
 
 #include <QFileInfo>
+#include <QMessageLogger>
 #include <cstdio>
+#include <mutex>
+#include <tuple>
+#include <type_traits>
 
 namespace py = pybind11;
 
@@ -55,16 +60,84 @@ QString interpreterPath(const QStringList &argv)
     return QStringLiteral(TAVELL_SYSTEM_PYTHON);
 }
 
+// A queued call looks its argument types up by the names the signal's and
+// the slot's signatures spell. The blocking connections register their own
+// types (class-qualified) as they are made.
+void registerActionMetaTypes()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        qRegisterMetaType<ActionEnum>("ActionEnum");
+        qRegisterMetaType<ActionEnum>();
+        qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
+        qRegisterMetaType<ActuatorEnum>("Actuator::ActuatorEnum");
+        qRegisterMetaType<AutoEnum>();
+        qRegisterMetaType<GuiValueEnum>("GuiValueEnum");
+        qRegisterMetaType<PageEnum>("PageEnum");
+        qRegisterMetaType<RecipesAction>("RecipesAction");
+        qRegisterMetaType<RecipesAction>();
+        qRegisterMetaType<SensorEnum>("SensorEnum");
+        qRegisterMetaType<ShellAction>("ShellAction");
+        qRegisterMetaType<SimulatorEnum>("SimulatorEnum");
+        qRegisterMetaType<SimulatorEnum>();
+        qRegisterMetaType<ValuesEnum>();
+        qRegisterMetaType<WifiAction>("WifiAction");
+    });
+}
+
+// The network actions carry login data (Connect: SSID and password); their
+// values never reach the log.
+template <typename Code>
+constexpr bool kValueIsSecret = std::is_same<Code, WifiAction>::value;
+
+void logValue(QDebug &line, const QJSValue &value) { line << value.toString(); }
+void logValue(QDebug &line, const QVariant &value) { line << value; }
+
+// The member of the code's enumeration bound in tavell. pybind11 answers an
+// enumeration that is not bound with an empty object and a pending
+// TypeError; that becomes an exception here like any other Python error.
+template <typename Code>
+py::object boundMember(Code code)
+{
+    py::object member = py::cast(code);
+    if (!member)
+        throw py::error_already_set();
+    return member;
+}
+
 } // namespace
 
 PyWorker::PyWorker(Bridge *bridge)
     : m_bridge(bridge)
 {
     _pyWorker = this;
+    connectActions(bridge);
+}
+
+void PyWorker::connectActions(Bridge *bridge)
+{
+    registerActionMetaTypes();
+    // The signals carrying a QJSValue hold the GUI thread until the
+    // controller has returned; they must never be emitted on this thread.
+    const auto blocking = Qt::BlockingQueuedConnection;
 
     connect(this, &PyWorker::exception, bridge, &BridgeBase::exception);
     connect(bridge, &Bridge::pyAction, this, &PyWorker::pyAction);
     connect(&g_action, &Action::toPy, this, &PyWorker::pyAction);
+    connect(&g_actuator, &detail::_ActuatorGroupBase::_toggle, this, &PyWorker::pyActuatorToggle);
+    connect(&g_auto, &Auto::toPy, this, &PyWorker::pyAutoValueQJs, blocking);
+    connect(&g_auto, &Auto::toPyQVar, this, &PyWorker::pyAutoValueQVar);
+    connect(&g_gui, &Gui::changedPage, this, &PyWorker::pySetPage);
+    connect(&g_gui, &Gui::toPy, this, &PyWorker::pyGuiValueQJs, blocking);
+    connect(&g_gui, &Gui::_toPyQVar, this, &PyWorker::pyGuiValueQVar);
+    connect(&g_recipes, &Recipes::toPy, this, &PyWorker::pyRecipeValueQJs, blocking);
+    connect(&g_recipes, &Recipes::toPyQVar, this, &PyWorker::pyRecipeValueQVar);
+    connect(&g_sensor, &Sensor::requestStateChange, this, &PyWorker::pySensorValueQJs, blocking);
+    connect(&g_shell, &Shell::toPy, this, &PyWorker::pyShellValueQJs, blocking);
+    connect(&g_simulator, &Simulator::toPy, this, &PyWorker::pySimulatorValueQVar);
+    connect(&g_values, &Values::toPyQVar, this, &PyWorker::pyValueQVar);
+    connect(&g_values, &Values::toPy, this, &PyWorker::pyValueQJs, blocking);
+    connect(&g_wifi, &Wifi::toPy, this, &PyWorker::pyWifiValue, blocking);
 }
 
 PyWorker::~PyWorker()
@@ -185,18 +258,120 @@ bool PyWorker::startupFailed()
     return false;
 }
 
-void PyWorker::pyAction(ActionEnum action)
+template <typename Code, typename... Value>
+void PyWorker::forward(const CatchSite &site, const char *slot, EntryPoint entry, Code code, const Value &...value)
 {
-    const py::object &entry = m_entryPoints[ActionFromCpp];
-    if (!entry) {
-        qCritical() << "Python-Funktion action_from_cpp() nicht gefunden - "
-                    << "pyAction" << "(" << action << ").";
+    static_assert(sizeof...(Value) <= 1, "an action carries at most one value");
+
+    // Looked at without the lock: only start-up and the destructor, both on
+    // this thread, change it.
+    const py::object &function = m_entryPoints[size_t(entry)];
+    if (!function) {
+        const QByteArray head = "Python-Funktion " + QByteArray(kEntryPointNames[entry]) + "() nicht gefunden - ";
+        QDebug line = QMessageLogger(site.file, site.line, site.function).critical();
+        line << head.constData() << slot << "(" << code;
+        if constexpr (kValueIsSecret<Code>)
+            ((line << "," << "<verborgen>", void(value)), ...);
+        else
+            ((line << ",", logValue(line, value)), ...);
+        line << ").";
         return;
     }
+
     py::gil_scoped_acquire gil;
+    // A controller error must neither end the program nor stop this thread's
+    // event loop: it is shown to the operator and the next action comes.
     try {
-        entry(py::cast(action));
+        auto converted = std::make_tuple(castQt2Py(value)...);
+        const py::tuple args = std::apply(
+            [&](const auto &...pyValue) { return py::make_tuple(boundMember(code), pyValue...); }, converted);
+        function(*args);
     } catch (py::error_already_set &e) {
-        detail::reportPyError(e, __LINE__, __FILE__);
+        detail::reportPyError(e, site);
+    } catch (const py::cast_error &e) {
+        detail::reportCastError(e, &site);
+    } catch (const std::exception &e) {
+        detail::reportStdError(e, &site);
+    } catch (...) {
+        detail::reportUnknownError(&site);
     }
+}
+
+void PyWorker::pyAction(ActionEnum action) { forward(TAVELL_CATCH_SITE, __func__, ActionFromCpp, action); }
+
+void PyWorker::pyActuatorToggle(Actuator::ActuatorEnum code)
+{
+    forward(TAVELL_CATCH_SITE, __func__, ActuatorToggleFromCpp, code);
+}
+
+void PyWorker::pyAutoValueQJs(Auto::AutoEnum code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, AutoValueFromCpp, code, value);
+}
+
+void PyWorker::pyAutoValueQVar(Auto::AutoEnum code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, AutoValueFromCpp, code, value);
+}
+
+void PyWorker::pyGuiValueQJs(GuiValueEnum code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, GuiValueFromCpp, code, value);
+}
+
+void PyWorker::pyGuiValueQVar(GuiValueEnum code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, GuiValueFromCpp, code, value);
+}
+
+void PyWorker::pyRecipeValueQJs(RecipesAction code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, RecipeActionFromCpp, code, value);
+}
+
+void PyWorker::pyRecipeValueQVar(RecipesAction code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, RecipeActionFromCpp, code, value);
+}
+
+void PyWorker::pySensorValueQJs(SensorEnum code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, SensorValueFromCpp, code, value);
+}
+
+void PyWorker::pySensorValueQVar(SensorEnum code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, SensorValueFromCpp, code, value);
+}
+
+void PyWorker::pyShellValueQJs(ShellAction code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, ShellActionFromCpp, code, value);
+}
+
+void PyWorker::pySimulatorValueQJs(SimulatorEnum code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, SimulatorValueFromCpp, code, value);
+}
+
+void PyWorker::pySimulatorValueQVar(SimulatorEnum code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, SimulatorValueFromCpp, code, value);
+}
+
+void PyWorker::pySetPage(PageEnum page) { forward(TAVELL_CATCH_SITE, __func__, SetPageFromCpp, page); }
+
+void PyWorker::pyValueQJs(Values::ValuesEnum code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, ValueFromCpp, code, value);
+}
+
+void PyWorker::pyValueQVar(Values::ValuesEnum code, const QVariant &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, ValueFromCpp, code, value);
+}
+
+void PyWorker::pyWifiValue(WifiAction code, const QJSValue &value)
+{
+    forward(TAVELL_CATCH_SITE, __func__, WifiActionFromCpp, code, value);
 }
