@@ -17,6 +17,13 @@ inline void initTestApp()
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }
 
+// For tests that need a Bridge only to register types: a controller that
+// answers nothing, so no state changes behind the test's back.
+inline void useSilentController()
+{
+    qputenv("PYTHONPATH", qgetenv("TAVELL_SOURCE_DIR") + "/tests/py/controllers/silent");
+}
+
 // Power commands must resolve to the test stand-ins, never the system's.
 inline bool powerCommandsAreStandIns()
 {

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
+        useSilentController();
         m_bridge.reset(new Bridge(QStringList{QString::fromLatin1(kPyInterpreter)}, false));
         registerQmlTypes(*m_bridge);
         // The worker registers this name for its own connections.

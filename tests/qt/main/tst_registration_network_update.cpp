@@ -32,6 +32,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
+        useSilentController();
         m_bridge = std::make_unique<Bridge>(QStringList{QString::fromLatin1(kPyInterpreter)}, false);
         registerQmlTypes(*m_bridge);
         m_engine = std::make_unique<QQmlEngine>();

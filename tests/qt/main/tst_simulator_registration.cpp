@@ -17,7 +17,8 @@ class TstSimulatorRegistration : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { initTestApp(); }
+    void initTestCase() { initTestApp();
+        useSilentController(); }
 
     void singletonAndMetatype()
     {

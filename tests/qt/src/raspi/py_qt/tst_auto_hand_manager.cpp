@@ -35,6 +35,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
+        useSilentController();
         qRegisterMetaType<AutoEnum>("AutoEnum");
         qRegisterMetaType<ValuesEnum>("ValuesEnum");
     }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
+        useSilentController();
         m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
         registerQmlTypes(*m_bridge);
         m_engine = std::make_unique<QQmlEngine>();

@@ -90,7 +90,8 @@ private:
     std::unique_ptr<QQmlEngine> m_engine;
 
 private Q_SLOTS:
-    void initTestCase() { initTestApp(); }
+    void initTestCase() { initTestApp();
+        useSilentController(); }
 
     void cleanupTestCase()
     {
