@@ -64,8 +64,8 @@ using SubmoduleFiller = void (*)(py::module_ &);
 
 // Filled as their state classes exist; an absent filler leaves the submodule empty.
 const SubmoduleFiller kSubmoduleFillers[11] = {
-    &Action::prepareModule, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr,                nullptr, nullptr, nullptr, nullptr,
+    &Action::prepareModule, &Actuator::prepareModule, nullptr, nullptr, nullptr, nullptr,
+    &Sensor::prepareModule, nullptr,                  nullptr, nullptr, nullptr,
 };
 
 } // namespace
