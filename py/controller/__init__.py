@@ -10,6 +10,8 @@ import sys
 
 from tavell import Logger
 
+from . import plant
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -26,6 +28,7 @@ def action_from_cpp(action):
 
 def actuator_toggle_from_cpp(code):
     _record("actuator_toggle_from_cpp", code)
+    plant.toggle_output(code)
 
 
 def auto_value_from_cpp(code, value):
@@ -42,6 +45,7 @@ def recipe_action_from_cpp(code, value):
 
 def sensor_value_from_cpp(code, value):
     _record("sensor_value_from_cpp", code, value)
+    plant.store_input(code, value)
 
 
 def set_page_from_cpp(page):
