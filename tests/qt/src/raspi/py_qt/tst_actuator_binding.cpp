@@ -99,7 +99,6 @@ private Q_SLOTS:
         qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
         env.reset(new PyTestEnv);
         QVERIFY2(run(R"(
-import gc
 import controller
 from tavell.actuator import Actuator, ActuatorEnum as E
 
@@ -182,16 +181,6 @@ def _reset():
         QCOMPARE(backward.count(), 0);
     }
 
-    void namesCrossInUtf8()
-    {
-        QVERIFY2(run("assert Actuator.sv_kk_cooler.name == 'Sv-Kk-K\\u00fchler'\n"
-                     "assert Actuator.fu_rw_2.name == 'R\\u00fchrwerk 2'\n"
-                     "assert Actuator.led_view.name == 'LED-Sg'\n"
-                     "Actuator.fu_pump_2.name = 'Pumpe \\u00df'"),
-                 qPrintable(pyError));
-        QCOMPARE(g_actuator.fuPump2()->name(), QStringLiteral("Pumpe ß"));
-    }
-
     void blockingEmitsOnlyRealChanges()
     {
         NotifyCounter counter;
@@ -225,21 +214,6 @@ def _reset():
                      "    pass"),
                  qPrintable(pyError));
         QCOMPARE(counter.total(), 41 + 39);
-    }
-
-    void badElementStopsAddBlockedWhereItStands()
-    {
-        QSignalSpy first(g_actuator.ledGn(), &DOut::blockedChanged);
-        QSignalSpy last(g_actuator.ledRd(), &DOut::blockedChanged);
-        QVERIFY2(run("try:\n"
-                     "    Actuator.add_blocked([E.LedGn, 'LedRd', E.LedRd])\n"
-                     "    raise AssertionError('accepted')\n"
-                     "except TypeError:\n"
-                     "    pass"),
-                 qPrintable(pyError));
-        QCOMPARE(first.count(), 1);
-        QCOMPARE(last.count(), 0);
-        QCOMPARE(blockedCount(), 1);
     }
 
     void toggleReachesTheStandInController()
@@ -306,24 +280,6 @@ def _reset():
         QCOMPARE(dir.count(), 2);
         // Neither does a code that names nothing.
         QVERIFY2(run("controller.actuator_toggle_from_cpp(E(100))"), qPrintable(pyError));
-    }
-
-    void droppedReferencesLeaveTheOutputs()
-    {
-        DOut *out = g_actuator.mvKkCip();
-        QSignalSpy num(out, &DOut::numChanged);
-        QVERIFY2(run("_refs = [Actuator.all_douts, Actuator.fu_rw_2, Actuator.dout_from_enum(E.MvKkCip)]\n"
-                     "_refs[2].num = 4\n"
-                     "del _refs\n"
-                     "gc.collect()"),
-                 qPrintable(pyError));
-        QCOMPARE(out->name(), QStringLiteral("Mv-Kk-CIP"));
-        QCOMPARE(out->num(), 4);
-        QCOMPARE(g_actuator.allDouts()[32], out);
-        QVERIFY2(run("Actuator.mv_kk_cip.num = 5\nassert Actuator.fu_rw_2.name == 'R\\u00fchrwerk 2'"),
-                 qPrintable(pyError));
-        QCOMPARE(num.count(), 2);
-        QCOMPARE(out->num(), 5);
     }
 
     // The controller's thread writes through the binding while this thread

@@ -53,7 +53,6 @@ private Q_SLOTS:
         initTestApp();
         env.reset(new PyTestEnv);
         QVERIFY2(run(R"(
-import gc
 import controller
 from tavell.sensor import Sensor, SensorEnum as E
 
@@ -159,18 +158,6 @@ def _reset():
         for (const DIn *din : g_sensor.allDins())
             on += din->state();
         QCOMPARE(on, 1);
-    }
-
-    void droppedReferencesLeaveTheInputs()
-    {
-        QVERIFY2(run("_refs = [Sensor.all_dins, Sensor.ain1, Sensor.din_from_enum(E.Ls2)]\n"
-                     "_refs[2].num = 6\n"
-                     "del _refs\n"
-                     "gc.collect()\n"
-                     "assert Sensor.ls2.num == 6"),
-                 qPrintable(pyError));
-        QCOMPARE(g_sensor.ls2()->num(), 6);
-        QCOMPARE(g_sensor.aIn1()->name(), QStringLiteral("A-In-1"));
     }
 };
 
