@@ -28,6 +28,8 @@ from . import simulator as _simulator
 
 from . import recipes as _recipes
 
+from . import plant
+
 
 def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
@@ -45,6 +47,7 @@ def action_from_cpp(action):
 
 def actuator_toggle_from_cpp(code):
     _record("actuator_toggle_from_cpp", code)
+    plant.toggle_output(code)
 
 
 def auto_value_from_cpp(code, value):
@@ -68,6 +71,7 @@ def recipe_action_from_cpp(code, value):
 
 def sensor_value_from_cpp(code, value):
     _record("sensor_value_from_cpp", code, value)
+    plant.store_input(code, value)
 
 
 def set_page_from_cpp(page):

@@ -1,6 +1,18 @@
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
 #include "actuator.h"
 
+#include "binding_helpers.h"
 #include "locked.h"
+#include "state_objects.h"
+#include "types.h"
+
+#include <initializer_list>
+#include <iterator>
+#include <string>
+
+namespace py = pybind11;
 
 namespace {
 
@@ -168,4 +180,209 @@ void Actuator::setBlockedByCode(ActuatorEnum code, bool blocked)
         else if (kFuBackwardCodes.count(code))
             fu->setBlockedBackward(blocked);
     }
+}
+
+namespace {
+
+// Python's key class: one read-only class attribute per name, holding the name.
+struct ActuatorKeys
+{
+};
+
+// The outputs in all-outputs order under their Python names.
+const struct
+{
+    const char *name;
+    DOut *(Actuator::*get)();
+} kPyDOuts[] = {
+    {"sv_sk_out", &Actuator::svSkOut},         {"sv_sk_cip", &Actuator::svSkCip},
+    {"sv_sk_in", &Actuator::svSkIn},           {"sv_fk_cip", &Actuator::svFkCip},
+    {"sv_wuerze", &Actuator::svWuerze},        {"sv_kanal", &Actuator::svKanal},
+    {"led_gn", &Actuator::ledGn},              {"led_rd", &Actuator::ledRd},
+    {"led_view", &Actuator::ledView},          {"heatzone_1", &Actuator::heatZone1},
+    {"heatzone_2", &Actuator::heatZone2},      {"heatzone_3", &Actuator::heatZone3},
+    {"heatzone_4", &Actuator::heatZone4},      {"heatzone_b1", &Actuator::heatZoneB1},
+    {"heatzone_b2", &Actuator::heatZoneB2},    {"heatzone_b3", &Actuator::heatZoneB3},
+    {"heatzone_b4", &Actuator::heatZoneB4},    {"mv_water_hot", &Actuator::mvWaterHot},
+    {"mv_water_cold", &Actuator::mvWaterCold}, {"mv_recycle", &Actuator::mvRecycle},
+    {"mv_kanal", &Actuator::mvKanal},          {"mv_sk_cip", &Actuator::mvSkCip},
+    {"mv_hg", &Actuator::mvHauptguss},         {"mv_ng", &Actuator::mvNachguss},
+    {"mv_kond", &Actuator::mvKondensator},     {"spare_1", &Actuator::spare1},
+    {"spare_2", &Actuator::spare2},            {"spare_3", &Actuator::spare3},
+    {"spare_4", &Actuator::spare4},            {"sv_kk_cip", &Actuator::svKkCip},
+    {"sv_kk_cooler", &Actuator::svKkCooler},   {"sv_kk_kanal", &Actuator::svKkKanal},
+    {"mv_kk_cip", &Actuator::mvKkCip},
+};
+static_assert(std::size(kPyDOuts) == Actuator::kDOutCount);
+
+// Python's order of the drives differs from the array's.
+const struct
+{
+    const char *name;
+    Fu *(Actuator::*get)();
+} kPyFus[] = {
+    {"fu_pump_1", &Actuator::fuPump1},
+    {"fu_pump_2", &Actuator::fuPump2},
+    {"fu_rw_1", &Actuator::fuRw1},
+    {"fu_rw_2", &Actuator::fuRw2},
+};
+static_assert(std::size(kPyFus) == Actuator::kFuCount);
+
+// Keys without an attribute of their own in ActuatorClass.
+const char *const kPyExtraKeys[] = {"fu_pump_1_dir", "fu_pump_2_dir", "fu_rw_1_dir", "fu_rw_2_dir",
+                                    "dout_from_enum", "fu_from_enum"};
+
+// add_blocked and remove_blocked: element by element, so the elements before a
+// bad one keep their effect.
+void forEachCode(Actuator &actuator, const py::iterable &codes, void (Actuator::*apply)(ActuatorEnum))
+{
+    for (py::handle item : codes) {
+        ActuatorEnum code;
+        try {
+            code = item.cast<ActuatorEnum>();
+        } catch (const py::cast_error &) {
+            throw py::type_error(std::string(py::repr(item)) + " ist kein ActuatorEnum");
+        }
+        (actuator.*apply)(code);
+    }
+}
+
+py::set codeSet(std::initializer_list<ActuatorEnum> codes)
+{
+    py::set set;
+    for (ActuatorEnum code : codes)
+        set.add(py::cast(code));
+    return set;
+}
+
+} // namespace
+
+void Actuator::prepareModule(py::module_ &m)
+{
+    py::enum_<ActuatorEnum> codes(m, "ActuatorEnum");
+    codes.value("SvSkOut", SvSkOut)
+        .value("SvSkCip", SvSkCip)
+        .value("SvSkIn", SvSkIn)
+        .value("SvFkCip", SvFkCip)
+        .value("SvWuerze", SvWuerze)
+        .value("SvKanal", SvKanal)
+        .value("LedGn", LedGn)
+        .value("LedRd", LedRd)
+        .value("LedView", LedView)
+        .value("HeatZone1", HeatZone1)
+        .value("HeatZone2", HeatZone2)
+        .value("HeatZone3", HeatZone3)
+        .value("HeatZone4", HeatZone4)
+        .value("HeatZoneB1", HeatZoneB1)
+        .value("HeatZoneB2", HeatZoneB2)
+        .value("HeatZoneB3", HeatZoneB3)
+        .value("HeatZoneB4", HeatZoneB4)
+        .value("MvWaterHot", MvWaterHot)
+        .value("MvWaterCold", MvWaterCold)
+        .value("MvRecycle", MvRecycle)
+        .value("MvKanal", MvKanal)
+        .value("MvSkCip", MvSkCip)
+        .value("MvHauptguss", MvHauptguss)
+        .value("MvNachguss", MvNachguss)
+        .value("MvKondensator", MvKondensator)
+        .value("FuPump1Dir", FuPump1Dir)
+        .value("FuPump1Forward", FuPump1Forward)
+        .value("FuPump1Backward", FuPump1Backward)
+        .value("FuPump1Stop", FuPump1Stop)
+        .value("FuRw1Dir", FuRw1Dir)
+        .value("FuRw1Forward", FuRw1Forward)
+        .value("FuRw1Backward", FuRw1Backward)
+        .value("FuRw1Stop", FuRw1Stop)
+        .value("Spare1", Spare1)
+        .value("Spare2", Spare2)
+        .value("Spare3", Spare3)
+        .value("Spare4", Spare4)
+        .value("SvKkCip", SvKkCip)
+        .value("SvKkCooler", SvKkCooler)
+        .value("SvKkKanal", SvKkKanal)
+        .value("MvKkCip", MvKkCip)
+        .value("FuPump2Dir", FuPump2Dir)
+        .value("FuPump2Forward", FuPump2Forward)
+        .value("FuPump2Backward", FuPump2Backward)
+        .value("FuPump2Stop", FuPump2Stop)
+        .value("FuRw2Dir", FuRw2Dir)
+        .value("FuRw2Forward", FuRw2Forward)
+        .value("FuRw2Backward", FuRw2Backward)
+        .value("FuRw2Stop", FuRw2Stop);
+    TAVELL_ASSERT_ENUM_ENTRIES(codes, ActuatorEnumCount);
+
+    py::enum_<DOut::DOutTypeEnum> types(m, "DOutTypeEnum");
+    types.value("Mv", DOut::TypeMv)
+        .value("Sv", DOut::TypeSv)
+        .value("Led", DOut::TypeLed)
+        .value("Heating", DOut::TypeHeating)
+        .value("Spare", DOut::TypeSpare);
+    TAVELL_ASSERT_ENUM_ENTRIES(types, DOut::DOutTypeEnumCount);
+
+    // The outputs belong to the static Actuator: Python gets references only
+    // and its holders never delete.
+    py::class_<DOut, std::unique_ptr<DOut, py::nodelete>>(m, "DOut")
+        .def_property("name", &DOut::name, &DOut::setName)
+        .def_property("blocked", &DOut::blocked, &DOut::setBlocked)
+        .def_property("state", &DOut::state, &DOut::setState)
+        .def_property("num", &DOut::num, &DOut::setNum)
+        .def_property_readonly("enum", &DOut::code)
+        .def_property_readonly("type_", &DOut::type);
+
+    py::class_<Fu, std::unique_ptr<Fu, py::nodelete>>(m, "Fu")
+        .def_property("name", &Fu::name, &Fu::setName)
+        .def_property("blocked_forward", &Fu::blockedForward, &Fu::setBlockedForward)
+        .def_property("blocked_backward", &Fu::blockedBackward, &Fu::setBlockedBackward)
+        .def_property("dir", &Fu::dir, &Fu::setDir);
+
+    py::class_<Actuator, std::unique_ptr<Actuator, py::nodelete>> actuator(m, "ActuatorClass");
+    for (const auto &out : kPyDOuts) {
+        const auto get = out.get;
+        actuator.def_property_readonly(
+            out.name, [get](Actuator &self) { return (self.*get)(); }, py::return_value_policy::reference);
+    }
+    for (const auto &fu : kPyFus) {
+        const auto get = fu.get;
+        actuator.def_property_readonly(
+            fu.name, [get](Actuator &self) { return (self.*get)(); }, py::return_value_policy::reference);
+    }
+    actuator
+        .def_property_readonly("all_douts",
+                               [](const Actuator &self) {
+                                   py::list outs;
+                                   for (DOut *out : self.allDouts())
+                                       outs.append(py::cast(out, py::return_value_policy::reference));
+                                   return outs;
+                               })
+        .def("dout_from_enum", &Actuator::doutFromEnum, py::return_value_policy::reference)
+        .def("fu_from_enum", &Actuator::fuFromEnum, py::return_value_policy::reference)
+        // A set of codes, converted whole before anything changes.
+        .def("block_all_except_of", &Actuator::blockAllExceptOf)
+        .def("unblock_all_except_of", &Actuator::unblockAllExceptOf)
+        .def("add_blocked",
+             [](Actuator &self, const py::iterable &codes) { forEachCode(self, codes, &Actuator::addBlocked); })
+        .def("remove_blocked",
+             [](Actuator &self, const py::iterable &codes) { forEachCode(self, codes, &Actuator::removeBlocked); });
+
+    m.attr("Actuator") = py::cast(&g_actuator, py::return_value_policy::reference);
+
+    py::class_<ActuatorKeys> keys(m, "ActuatorKeys");
+    keys.def(py::init<>());
+    const auto addKey = [&keys](const char *name) {
+        keys.def_property_readonly_static(name, [name](const py::object &) { return py::str(name); });
+    };
+    for (const auto &out : kPyDOuts)
+        addKey(out.name);
+    for (const auto &fu : kPyFus)
+        addKey(fu.name);
+    for (const char *name : kPyExtraKeys)
+        addKey(name);
+
+    m.attr("ENUMS_FU_FORWARD_SET") = codeSet({FuPump1Forward, FuPump2Forward, FuRw1Forward, FuRw2Forward});
+    m.attr("ENUMS_FU_BACKWARD_SET") = codeSet({FuPump1Backward, FuPump2Backward, FuRw1Backward, FuRw2Backward});
+    m.attr("ENUMS_FU_STOP_SET") = codeSet({FuPump1Stop, FuPump2Stop, FuRw1Stop, FuRw2Stop});
+    m.attr("ENUMS_FU_PUMP1_SET") = codeSet({FuPump1Stop, FuPump1Forward, FuPump1Backward});
+    m.attr("ENUMS_FU_PUMP2_SET") = codeSet({FuPump2Stop, FuPump2Forward, FuPump2Backward});
+    m.attr("ENUMS_FU_RW1_SET") = codeSet({FuRw1Stop, FuRw1Forward, FuRw1Backward});
+    m.attr("ENUMS_FU_RW2_SET") = codeSet({FuRw2Stop, FuRw2Forward, FuRw2Backward});
 }

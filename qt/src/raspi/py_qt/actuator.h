@@ -16,6 +16,7 @@
 #include <unordered_set>
 
 class Actuator;
+namespace pybind11 { class module_; }
 
 namespace detail {
 
@@ -244,6 +245,9 @@ public:
     using CodeSet = std::unordered_set<ActuatorEnum>;
 
     Actuator();
+
+    // Fills tavell.actuator.
+    static void prepareModule(pybind11::module_ &m);
 
     DOut *svSkOut() { return &m_svSkOut; }
     DOut *svSkCip() { return &m_svSkCip; }

@@ -65,12 +65,12 @@ using SubmoduleFiller = void (*)(py::module_ &);
 // Filled as their state classes exist; an absent filler leaves the submodule empty.
 const SubmoduleFiller kSubmoduleFillers[11] = {
     &Action::prepareModule,      // action
-    nullptr,                     // actuator
+    &Actuator::prepareModule,    // actuator
     &Auto::prepareModule,        // auto
     &Gui::prepareModule,         // gui
     &HopfenTimer::prepareModule, // hopfentimer
     &Recipes::prepareModule,     // recipes
-    nullptr,                     // sensor
+    &Sensor::prepareModule,      // sensor
     &Shell::prepareModule,       // shell
     &Simulator::prepareModule,   // simulator
     &Values::prepareModule,      // values

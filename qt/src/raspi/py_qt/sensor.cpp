@@ -1,6 +1,13 @@
+#include <pybind11/pybind11.h>
+
 #include "sensor.h"
 
+#include "binding_helpers.h"
 #include "locked.h"
+#include "state_objects.h"
+#include "types.h"
+
+namespace py = pybind11;
 
 detail::_SensBase::_SensBase(const QString &name, Sensor *group, SensorEnum code)
     : QObject(nullptr)
@@ -69,4 +76,56 @@ AIn *Sensor::ainFromEnum(SensorEnum code)
     default:
         return nullptr;
     }
+}
+
+void Sensor::prepareModule(py::module_ &m)
+{
+    py::enum_<SensorEnum> codes(m, "SensorEnum");
+    codes.value("Start", Start)
+        .value("Stop", Stop)
+        .value("Flow", Flow)
+        .value("PThreshold", PThreshold)
+        .value("Ls1", Ls1)
+        .value("Ls2", Ls2)
+        .value("AIn1", AIn1)
+        .value("AIn2", AIn2);
+    TAVELL_ASSERT_ENUM_ENTRIES(codes, SensorEnumCount);
+
+    // The inputs belong to the static Sensor: Python gets references only and
+    // its holders never delete.
+    py::class_<DIn, std::unique_ptr<DIn, py::nodelete>>(m, "DIn")
+        .def_property("name", &DIn::name, &DIn::setName)
+        .def_property("state", &DIn::state, &DIn::setState)
+        .def_property("num", &DIn::num, &DIn::setNum)
+        .def_property_readonly("enum", &DIn::code);
+
+    py::class_<AIn, std::unique_ptr<AIn, py::nodelete>>(m, "AIn")
+        .def_property("name", &AIn::name, &AIn::setName)
+        .def_property("value", &AIn::value, &AIn::setValue)
+        .def_property("num", &AIn::num, &AIn::setNum)
+        .def_property_readonly("enum", &AIn::code);
+
+    const auto ref = py::return_value_policy::reference;
+    py::class_<Sensor, std::unique_ptr<Sensor, py::nodelete>>(m, "SensorClass")
+        .def_property_readonly("start", &Sensor::start, ref)
+        .def_property_readonly("stop", &Sensor::stop, ref)
+        .def_property_readonly("flow", &Sensor::flow, ref)
+        .def_property_readonly("p_threshold", &Sensor::pThreshold, ref)
+        .def_property_readonly("ls1", &Sensor::ls1, ref)
+        .def_property_readonly("ls2", &Sensor::ls2, ref)
+        .def_property_readonly("all_dins",
+                               [](const Sensor &self) {
+                                   py::list ins;
+                                   for (DIn *in : self.allDins())
+                                       ins.append(py::cast(in, py::return_value_policy::reference));
+                                   return ins;
+                               })
+        .def_property_readonly("ain1", &Sensor::aIn1, ref)
+        .def_property_readonly("ain2", &Sensor::aIn2, ref)
+        .def_property("has_kessel_druck", &Sensor::hasKesselDruck, &Sensor::setHasKesselDruck)
+        .def_property("kessel_druck", &Sensor::kesselDruck, &Sensor::setKesselDruck)
+        .def("din_from_enum", &Sensor::dinFromEnum, ref)
+        .def("ain_from_enum", &Sensor::ainFromEnum, ref);
+
+    m.attr("Sensor") = py::cast(&g_sensor, py::return_value_policy::reference);
 }

@@ -17,6 +17,7 @@
 #include <mutex>
 
 class Sensor;
+namespace pybind11 { class module_; }
 
 namespace detail {
 
@@ -129,6 +130,9 @@ public:
     static constexpr int kDInCount = 6;
 
     Sensor();
+
+    // Fills tavell.sensor.
+    static void prepareModule(pybind11::module_ &m);
 
     DIn *start() { return &m_start; }
     DIn *stop() { return &m_stop; }
