@@ -23,6 +23,16 @@ inline QByteArray clampTag(const char *owner, const char *what)
 {
     return QByteArray("[").append(owner).append(' ').append(what).append(']');
 }
+
+// Change signals come with no argument or with the new value.
+template <typename Obj, typename T, typename... SigArgs>
+void emitChanged(Obj *obj, void (Obj::*changed)(SigArgs...), const T &value)
+{
+    if constexpr (sizeof...(SigArgs) == 0)
+        (obj->*changed)();
+    else
+        (obj->*changed)(value);
+}
 } // namespace detail
 
 // Stores value in field under lock and emits the change signal (while still
@@ -35,10 +45,7 @@ bool setLocked(Lock &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(S
     if (field == value)
         return false;
     field = std::forward<V>(value);
-    if constexpr (sizeof...(SigArgs) == 0)
-        (obj->*changed)();
-    else
-        (obj->*changed)(field);
+    detail::emitChanged(obj, changed, field);
     return true;
 }
 
@@ -49,10 +56,7 @@ bool setUnlocked(T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...)
     if (field == value)
         return false;
     field = std::forward<V>(value);
-    if constexpr (sizeof...(SigArgs) == 0)
-        (obj->*changed)();
-    else
-        (obj->*changed)(field);
+    detail::emitChanged(obj, changed, field);
     return true;
 }
 
@@ -87,10 +91,7 @@ void setLockedClamped(QRecursiveMutex &lock, T &field, typename detail::Same<T>:
     } else {
         field = value;
     }
-    if constexpr (sizeof...(SigArgs) == 0)
-        (obj->*changed)();
-    else
-        (obj->*changed)(field);
+    detail::emitChanged(obj, changed, field);
 }
 
 template <typename Lock, typename T>
@@ -108,9 +109,6 @@ bool setAtomic(std::atomic<T> &field, V value, Obj *obj, void (Obj::*changed)(Si
     const T stored = static_cast<T>(value);
     if (field.exchange(stored) == stored)
         return false;
-    if constexpr (sizeof...(SigArgs) == 0)
-        (obj->*changed)();
-    else
-        (obj->*changed)(stored);
+    detail::emitChanged(obj, changed, stored);
     return true;
 }
