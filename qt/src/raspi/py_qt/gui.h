@@ -26,7 +26,9 @@ class Gui : public QObject
     Q_PROPERTY(bool controlsEnabled READ controlsEnabled NOTIFY controlsEnabledChanged)
 
 public:
-    enum PageEnum {
+    // Fixed to int: Python may construct any int as a member (PageEnum(1000)),
+    // which must stay a valid value until the setter refuses it.
+    enum PageEnum : int {
         Auto1,
         Auto2,
         Report,

@@ -1,0 +1,90 @@
+"""Start-up and memory of the program against the bare floor (bench_floor).
+
+Run by scripts/bench. Times are milliseconds from process spawn; each figure
+is the median over RUNS starts.
+"""
+
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+BUILD, SOURCE = sys.argv[1], sys.argv[2]
+RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
+
+
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return -1
+
+
+def program_once():
+    home = tempfile.mkdtemp()
+    os.makedirs(f"{home}/config")
+    os.makedirs(f"{home}/runtime", mode=0o700)
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software",
+               PYTHONPATH=f"{SOURCE}/py", XDG_CONFIG_HOME=f"{home}/config",
+               XDG_RUNTIME_DIR=f"{home}/runtime", PATH=f"{SOURCE}/tests/bin:" + os.environ["PATH"],
+               QT_LOGGING_RULES="qt.scenegraph.time.renderloop=true")
+    t0 = time.monotonic()
+    proc = subprocess.Popen([f"{BUILD}/tavell-brew"], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.PIPE, text=True)
+    seen = {}
+    done = threading.Event()
+
+    def pump():
+        for line in proc.stderr:
+            now = (time.monotonic() - t0) * 1000
+            if INITIALISED in line and "init" not in seen:
+                seen["init"] = now
+            if "qt.scenegraph.time.renderloop" in line and "frame" not in seen:
+                seen["frame"] = now
+            if len(seen) == 2:
+                done.set()
+
+    threading.Thread(target=pump, daemon=True).start()
+    done.wait(60)
+    time.sleep(1.0)  # as the floor: let start-up settle before reading the size
+    seen["rss"] = rss_kib(proc.pid)
+    proc.terminate()
+    proc.wait(10)
+    return seen
+
+
+def floor_once():
+    t0 = time.monotonic()
+    proc = subprocess.Popen([f"{BUILD}/bench/bench_floor"], stdout=subprocess.PIPE, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software"))
+    seen = {}
+    for line in proc.stdout:
+        key = line.split()[0]
+        if key == "interpreter_ms":
+            seen["init"] = (time.monotonic() - t0) * 1000
+        elif key == "first_frame_ms":
+            seen["frame"] = (time.monotonic() - t0) * 1000
+        elif key == "rss_kib":
+            seen["rss"] = int(line.split()[1])
+    proc.wait(10)
+    return seen
+
+
+def median(runs, key):
+    values = [r[key] for r in runs if key in r]
+    return statistics.median(values) if values else float("nan")
+
+
+floor = [floor_once() for _ in range(RUNS)]
+program = [program_once() for _ in range(RUNS)]
+print(f"start-up ({RUNS} starts each, median):")
+for key, text in (("init", "interpreter with controller ready"), ("frame", "first frame")):
+    f, p = median(floor, key), median(program, key)
+    print(f"  {text}: program {p:.0f} ms, floor {f:.0f} ms (x{p / f:.2f})")
+f, p = median(floor, "rss"), median(program, "rss")
+print(f"memory after start-up: program {p / 1024:.1f} MiB, floor {f / 1024:.1f} MiB (x{p / f:.2f})")
