@@ -49,6 +49,18 @@ QObject *guiProvider(QQmlEngine *, QJSEngine *)
     return &g_gui;
 }
 
+QObject *autoProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_auto, QQmlEngine::CppOwnership);
+    return &g_auto;
+}
+
+QObject *shellProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_shell, QQmlEngine::CppOwnership);
+    return &g_shell;
+}
+
 } // namespace
 
 class Setup : public QObject
@@ -70,6 +82,11 @@ public Q_SLOTS:
             qmlRegisterSingletonType<Gui>("tavell.gui", 1, 0, "Gui", guiProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Values.qml")),
                                      "tavell.values", 1, 0, "Values");
+            // The frame reads these; Bridge is a stand-in that records power calls.
+            qmlRegisterSingletonType<Auto>("tavell.auto", 1, 0, "Auto_", autoProvider);
+            qmlRegisterSingletonType<Shell>("tavell.shell", 1, 0, "Shell", shellProvider);
+            qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
+                                     "tavell.bridge", 1, 0, "Bridge");
         }
         installHandlerAboveTestLog(engine);
     }

@@ -1,0 +1,181 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import tavell.auto 1.0
+import tavell.bridge 1.0
+import tavell.gui 1.0
+import "singletons"
+import "content/menu"
+import "content/pages"
+import "content/popups"
+
+// The page container with the side menu, the click catcher and the routing of
+// the controller's dialog requests.
+Item {
+    id: root
+
+    property alias currentIndex: view_.currentIndex
+    property alias sideMenu: menu_
+    property alias toast: toast_
+    property alias powerPopup: power_
+
+    signal themeToggled()
+
+    function showUpdatePage(idx) {
+        settings_.showUpdatePage(idx === undefined ? 0 : idx)
+        view_.currentIndex = 4
+    }
+
+    function onPageChanged() {
+        switch (Gui.page) {
+        case Gui.Auto1: view_.currentIndex = 0; break
+        case Gui.Auto2: view_.currentIndex = 1; break
+        case Gui.Report: view_.currentIndex = 2; break
+        case Gui.Recipes: view_.currentIndex = 3; break
+        case Gui.Settings: view_.currentIndex = 4; break
+        case Gui.Updates: showUpdatePage(0); break
+        case Gui.UpdatesShell: showUpdatePage(3); break
+        default: console.error("Keine Page für " + Gui.page + " vorhanden!")
+        }
+    }
+
+    // Depth first in child order; a view is searched through its current item only.
+    function findHelp(item, x, y) {
+        if (!item || !item.visible)
+            return null
+        if (item.currentItem !== undefined && item.currentItem !== null && item !== view_)
+            return findHelp(item.currentItem, x, y)
+        const p = item.mapFromItem(root, x, y)
+        if (!item.contains(p))
+            return null
+        if (item.helpText !== undefined && item.helpText !== "")
+            return item
+        for (let i = 0; i < item.children.length; ++i) {
+            const found = findHelp(item.children[i], x, y)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function helpClick(x, y) {
+        const found = findHelp(view_.currentItem, x, y)
+        if (found) {
+            Help.missCount = 0
+            Dialogs.message("Hilfe" + (found.helpTitle ? " zu '" + found.helpTitle + "'" : ""), found.helpText, "info")
+            return
+        }
+        Help.missCount += 1
+        if (Help.missCount >= 3) {
+            toast_.notify("Hilfemodus abgebrochen", "qrc:/img/question-octagon.svg")
+            Help.missCount = 0
+            Help.requested = false
+        } else {
+            toast_.notify("Keine Hilfe gefunden", "qrc:/img/question-octagon.svg")
+        }
+    }
+
+    objectName: "base"
+
+    Component.onCompleted: {
+        Dialogs.overlay = root
+        Material.accent = "#6fa4ce"
+        onPageChanged()
+    }
+
+    // The hidden top bar owns the toast.
+    Item {
+        id: topBar_
+        width: parent.width
+        height: 40
+        z: 100
+        Toast {
+            id: toast_
+            height: parent.height
+        }
+    }
+
+    SideMenu {
+        id: menu_
+        height: parent.height
+        currentIndex: view_.currentIndex
+        onPageRequested: view_.currentIndex = index
+        onUpdatesRequested: root.showUpdatePage(0)
+        onPowerRequested: power_.open()
+        onThemeToggled: root.themeToggled()
+    }
+
+    SwipeView {
+        id: view_
+        objectName: "pageView"
+        x: menu_.collapsedWidth
+        width: parent.width - x
+        height: parent.height
+        interactive: false
+        clip: true
+
+        onCurrentIndexChanged: {
+            for (let i = 0; i < count; ++i)
+                itemAt(i).visible = true
+            hideTimer_.restart()
+        }
+
+        PlaceholderPage { objectName: "pageAuto1"; pageEnum: Gui.Auto1; heading: "Automatik" }
+        PlaceholderPage { objectName: "pageAuto2"; pageEnum: Gui.Auto2; heading: "Automatik2" }
+        PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
+        PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
+        SettingsPage { id: settings_; pageIndex: 4 }
+    }
+
+    // Pages under the current one must not be found by the help search.
+    Timer {
+        id: hideTimer_
+        interval: 1000
+        running: true
+        onTriggered: {
+            for (let i = 0; i < view_.count; ++i)
+                view_.itemAt(i).visible = i === view_.currentIndex
+        }
+    }
+
+    MouseArea {
+        objectName: "clickCatcher"
+        x: menu_.collapsedWidth
+        width: parent.width - x
+        height: parent.height
+        z: 9
+        visible: menu_.opened || Help.requested
+        onClicked: {
+            if (Help.requested)
+                root.helpClick(mouse.x + x, mouse.y)
+            menu_.opened = false
+        }
+    }
+
+    PowerPopup { id: power_ }
+
+    Connections {
+        target: Gui
+        function onPageChanged() { root.onPageChanged() }
+        function onMessage(title, text, category, id) { Dialogs.message(title, text, category, { id: id }) }
+        function onQuestion(title, text, options) { Dialogs.question(title, text, options) }
+        function onCloseDialog(id_, accept) { Dialogs.closeDialog(id_, accept) }
+        function onCloseCurrentDialog(accept) { accept ? Dialogs.acceptCurrent() : Dialogs.rejectCurrent() }
+        function onShowPoweroffDialog() { Dialogs.poweroffQuestion() }
+        function onRequestPopup(which, id_) {
+            if (which === Gui.PopupFullen || which === Gui.PopupRecovery)
+                console.warn("Popup " + which + " ist noch nicht vorhanden (id " + id_ + ")")
+            else
+                console.error("Unbekannten Enum-Wert erhalten: " + which)
+        }
+    }
+
+    Connections {
+        target: Bridge
+        function onException(e) {
+            console.log("onException: " + JSON.stringify(e))
+            Dialogs.message(e.type, Dialogs.escapeHtml(e.text), "error",
+                            { traceback: e.withTraceback ? e.trace : null })
+        }
+    }
+}

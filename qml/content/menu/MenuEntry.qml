@@ -1,0 +1,61 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../../singletons"
+import "../../base"
+
+// One row of the side menu: the icon button and, while open, its label.
+Item {
+    id: root
+
+    property alias iconSource: icon_.source
+    property string text
+    property string secondLine
+    property bool active: false
+    property bool tinted: false
+    property color tintColor: Qt.rgba(0, 0.5, 0, 0.5)
+    property bool opened: false
+    property real iconWidth: 44
+    property color blinkColor: "transparent"
+
+    signal buttonClicked()
+    signal labelClicked()
+
+    readonly property color _base: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
+
+    width: opened ? iconWidth + 250 : iconWidth
+    height: 44
+
+    Rectangle {
+        anchors.fill: parent
+        color: root.blinkColor.a > 0 ? root.blinkColor
+                                     : (root.tinted ? Qt.tint(root._base.a > 0 ? root._base : Common.bg2, root.tintColor) : root._base)
+    }
+    MyIcon {
+        id: icon_
+        x: (root.iconWidth - width) / 2
+        anchors.verticalCenter: parent.verticalCenter
+        width: 26
+        height: 26
+    }
+    Column {
+        x: root.iconWidth + 6
+        anchors.verticalCenter: parent.verticalCenter
+        visible: root.opened
+        Label {
+            text: root.text
+            font.pixelSize: 15
+        }
+        Label {
+            text: root.secondLine
+            visible: text !== ""
+            font.pixelSize: 10
+            color: Common.fg2
+        }
+    }
+    MouseArea {
+        id: area_
+        anchors.fill: parent
+        hoverEnabled: true
+        onClicked: mouse.x < root.iconWidth ? root.buttonClicked() : root.labelClicked()
+    }
+}

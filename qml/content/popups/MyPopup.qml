@@ -1,0 +1,57 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import tavell.gui 1.0
+import "../../singletons"
+
+// Common base of the screens' popups: registers with Dialogs while open.
+Popup {
+    id: root
+
+    property int id_: 0
+    property bool _finished: false
+
+    signal accepted()
+    signal rejected()
+
+    function accept(value) {
+        _finished = true
+        Dialogs.removePopupById(id_, true, value)
+        close()
+        accepted()
+    }
+
+    function reject() {
+        _finished = true
+        Dialogs.removePopupById(id_, false)
+        close()
+        rejected()
+    }
+
+    modal: true
+    anchors.centerIn: parent
+    width: Math.min(450, Common.w1 > 0 ? Common.w1 : 450)
+
+    onOpened: {
+        _finished = false
+        if (contentItem)
+            contentItem.forceActiveFocus()
+        id_ = Dialogs.setupPopup(root, id_)
+    }
+    onClosed: {
+        Gui.toPy(Gui.PopupOpened, false)
+        if (!_finished)
+            Dialogs.removePopupById(id_, false)
+        id_ = 0
+    }
+
+    Shortcut {
+        enabled: root.opened
+        sequences: ["Return", "Enter"]
+        onActivated: typeof root.customAccept === "function" ? root.customAccept() : root.accept()
+    }
+    Shortcut {
+        enabled: root.opened
+        sequence: "Escape"
+        onActivated: root.reject()
+    }
+}

@@ -1,0 +1,72 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import tavell.gui 1.0
+import "../../singletons"
+import "../../base"
+
+// One short notice at a time; a new one replaces it and restarts the time.
+Rectangle {
+    id: root
+
+    property url iconUrl: "qrc:/img/save.svg"
+    property alias text: label_.text
+    property alias interval: timer_.interval
+
+    function notify(text, iconUrl, options) {
+        if (iconUrl)
+            root.iconUrl = iconUrl
+        const opts = options || {}
+        color = opts.color ? opts.color : "transparent"
+        timer_.interval = opts.duration ? opts.duration : 1000
+        label_.text = text
+        visible = true
+        timer_.restart()
+    }
+
+    function warn(text, duration) {
+        notify(text, "qrc:/img/exclamation-triangle.svg",
+               { color: Common.colorWarning, duration: duration === undefined ? 1000 : duration })
+    }
+
+    objectName: "toast"
+    visible: false
+    color: "transparent"
+    width: icon_.width + label_.implicitWidth + 30
+    z: 100
+
+    MyIcon {
+        id: icon_
+        anchors.left: parent.left
+        anchors.leftMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        height: parent.height * 2 / 3
+        width: height
+        source: root.iconUrl
+    }
+    Label {
+        id: label_
+        objectName: "toastText"
+        anchors.left: icon_.right
+        anchors.leftMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+    }
+    Timer {
+        id: timer_
+        objectName: "toastTimer"
+        interval: 1000
+        onTriggered: root.visible = false
+    }
+    Connections {
+        target: Gui
+        function onToastNotify(text, iconUrl, colorEnum, duration) {
+            let color = "transparent"
+            if (colorEnum === Gui.ColorGreen)
+                color = Material.color(Material.Green)
+            else if (colorEnum !== Gui.ColorTransparent)
+                console.error("Unbekannten Wert für colorEnum erhalten: " + colorEnum + " (Fallback: transparent)")
+            root.notify(text, iconUrl, { color: color, duration: duration })
+        }
+        function onToastWarn(text, duration) { root.warn(text, duration) }
+    }
+}

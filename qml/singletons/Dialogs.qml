@@ -1,0 +1,280 @@
+pragma Singleton
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import tavell.bridge 1.0
+import tavell.gui 1.0
+
+// Stack of the open dialogs and popups; every change is reported to the
+// controller through Gui.toPy, which blocks until the controller handled it.
+QtObject {
+    id: root
+
+    property Item overlay: null
+    property var _open: ({})
+    property var _stack: []
+    readonly property bool popupActive: _stack.length > 0
+    readonly property string currentId: _stack.length > 0 ? _stack[_stack.length - 1] : ""
+    property int _nextId: -1
+    property var _custom: ({})
+
+    readonly property Component _messageComponent: Qt.createComponent("../content/popups/MessageDialog.qml")
+    readonly property Component _questionComponent: Qt.createComponent("../content/popups/QuestionDialog.qml")
+    readonly property Component _inputComponent: Qt.createComponent("../content/popups/InputDialog.qml")
+
+    function colorFromCategory(category, fallback) {
+        switch (category) {
+        case "info": return "blue"
+        case "warning": return Common.colorWarning
+        case "error": return "red"
+        case "success": return "green"
+        }
+        return fallback === undefined ? "gray" : fallback
+    }
+
+    function _takeId(id) {
+        if (!id)
+            return _nextId--
+        return id
+    }
+
+    function _push(id, dialog, description) {
+        const key = String(id)
+        const open = Object.assign({}, _open)
+        open[key] = [dialog, description]
+        _open = open
+        _stack = _stack.concat([key])
+    }
+
+    // Steps 2 and 3 of every set-up: the id, the stack, the first report.
+    function _register(dialog, id, description, kind) {
+        id = _takeId(id)
+        if (_open[String(id)] !== undefined) {
+            console.log("Dialog ist bereits offen: " + id)
+            dialog.destroy()
+            console.log(kind + ": !newId")
+            return undefined
+        }
+        _push(id, dialog, description)
+        Gui.toPy(Gui.DialogData, { current: [Number(id), description] })
+        return id
+    }
+
+    function _create(component, properties) {
+        if (component.status !== Component.Ready) {
+            console.error(component.errorString())
+            return null
+        }
+        return component.createObject(overlay, properties)
+    }
+
+    function message(title, text, category, options) {
+        if (category === undefined)
+            category = "info"
+        const opts = Object.assign({}, options || {})
+        const givenId = opts.id
+        delete opts.id
+        const dialog = _create(_messageComponent, {
+            title: title, text: text, color: colorFromCategory(category),
+            details: opts.details === undefined ? "" : opts.details,
+            traceback: opts.traceback === undefined ? null : opts.traceback,
+            time: opts.time === undefined ? "" : opts.time })
+        if (!dialog)
+            return undefined
+        const id = _register(dialog, givenId, null, "message")
+        if (id === undefined)
+            return undefined
+        dialog.id_ = id
+        dialog.closed.connect(function() { _remove(id, false, true) })
+        dialog.open()
+        return dialog
+    }
+
+    function question(title, text, options) {
+        const opts = Object.assign({}, options || {})
+        const id = opts.id ? opts.id : 0
+        const description = opts.description === undefined ? null : opts.description
+        const openIt = opts.open === undefined ? true : opts.open
+        const color = opts.color !== undefined ? opts.color
+                                                : colorFromCategory(opts.category === undefined ? "info" : opts.category)
+        let yes = "OK"
+        if (opts.yes === null)
+            yes = ""
+        else if (opts.yes)
+            yes = opts.yes
+        const no = opts.no ? opts.no : ""
+        let component = _questionComponent
+        if (opts.component !== undefined) {
+            if (_custom[opts.component] !== undefined) {
+                component = _custom[opts.component]
+            } else {
+                text = "<b><font color=\"red\">Für das Bilden dieses Dialogs "
+                        + "wurde die Komponente '" + opts.component + "' angefragt, welche "
+                        + "jedoch nicht zur Verfügung steht. Dabei handelt es sich um einen "
+                        + "Programmfehler. Bitte melden Sie diesen der Firma Tavell (Foto). "
+                        + "Es wird ein normaler Dialog gebildet.</font></b><br>" + text
+            }
+        }
+        for (const k of ["yes", "no", "id", "color", "category", "description", "open", "component"])
+            delete opts[k]
+        const props = Object.assign(opts, { title: title, text: text, color: color, yesText: yes, noText: no })
+        const dialog = _create(component, props)
+        if (!dialog)
+            return undefined
+        const newId = _register(dialog, id, description, "question")
+        if (newId === undefined)
+            return undefined
+        dialog.id_ = newId
+        if (newId > 0) {
+            dialog.accepted.connect(function() { _report(newId, { a: true }) })
+            dialog.rejected.connect(function() { _report(newId, { a: false }) })
+        }
+        dialog.closed.connect(function() { _remove(newId, dialog.wasAccepted, true) })
+        if (openIt)
+            dialog.open()
+        return dialog
+    }
+
+    function input(title, text, options) {
+        const opts = options || {}
+        const dialog = _create(_inputComponent, {
+            title: title, text: text,
+            color: colorFromCategory(opts.category === undefined ? "info" : opts.category),
+            value: opts.text === undefined ? "" : opts.text,
+            password: !!opts.password })
+        if (!dialog)
+            return undefined
+        const id = _register(dialog, 0, null, "input")
+        if (id === undefined)
+            return undefined
+        dialog.id_ = id
+        dialog.closed.connect(function() { _remove(id, dialog.wasAccepted, true) })
+        if (opts.open === undefined || opts.open)
+            dialog.open()
+        return dialog
+    }
+
+    function _report(id, result) {
+        const data = {}
+        data[String(id)] = result
+        Gui.toPy(Gui.DialogData, data)
+    }
+
+    function _remove(id, accepted, destroy, value) {
+        if (_stack.length === 0)
+            return
+        const key = String(id)
+        const entry = _open[key]
+        if (entry !== undefined) {
+            if (destroy)
+                entry[0].destroy()
+            const open = Object.assign({}, _open)
+            delete open[key]
+            _open = open
+            _stack = _stack.filter(function(k) { return k !== key })
+        }
+        const data = {}
+        data[key] = value === undefined ? { a: accepted } : { a: accepted, v: value }
+        data.current = _stack.length > 0 ? [Number(currentId), _open[currentId][1]] : null
+        Gui.toPy(Gui.DialogData, data)
+    }
+
+    function removePopupById(id, accepted, value) {
+        _remove(id, accepted, false, value)
+    }
+
+    function setupPopup(popup, id) {
+        if (!(popup instanceof Popup)) {
+            console.log(popup + " ist keine Instanz von Popup")
+            return 0
+        }
+        id = id > 0 ? id : _nextId--
+        _push(id, popup, null)
+        Gui.toPy(Gui.PopupOpened, true)
+        return id
+    }
+
+    function getOpenDialogById(id) {
+        return _open[String(id)]
+    }
+
+    function closeDialog(id, accept) {
+        const entry = _open[String(id)]
+        if (entry === undefined)
+            return
+        if (accept)
+            _accept(entry[0])
+        else
+            _reject(entry[0])
+    }
+
+    function _accept(dialog) {
+        if (typeof dialog.customAccept === "function")
+            dialog.customAccept()
+        else if (typeof dialog.accept === "function")
+            dialog.accept()
+        else
+            dialog.close()
+    }
+
+    function _reject(dialog) {
+        if (typeof dialog.reject === "function")
+            dialog.reject()
+        else
+            dialog.close()
+    }
+
+    function acceptCurrent() {
+        if (_stack.length === 0) {
+            console.warn("Dialogs.acceptCurrent() --> kein Dialog offen")
+            return
+        }
+        _accept(_open[currentId][0])
+    }
+
+    function rejectCurrent() {
+        if (_stack.length === 0) {
+            console.warn("Dialogs.rejectCurrent() --> kein Dialog offen")
+            return
+        }
+        _reject(_open[currentId][0])
+    }
+
+    function poweroffQuestion() {
+        const d = question("Herunterfahren", "Soll die Maschine wirklich heruntergefahren werden?",
+                           { yes: "OK", no: "Abbrechen", description: "poweroff" })
+        if (d)
+            d.accepted.connect(function() { Bridge.poweroff() })
+    }
+
+    function rebootQuestion() {
+        const d = question("Reboot", "Soll die Maschine wirklich neu gestartet werden?", { no: "Abbrechen" })
+        if (d)
+            d.accepted.connect(function() { Bridge.reboot() })
+    }
+
+    function addCustomQuestionComponent(name, component) {
+        if (!(component instanceof Component) || _custom[name] !== undefined) {
+            console.log("Komponente '" + name + "' kann nicht registriert werden")
+            return false
+        }
+        const custom = Object.assign({}, _custom)
+        custom[name] = component
+        _custom = custom
+        return true
+    }
+
+    function delCustomQuestionComponent(name) {
+        if (_custom[name] === undefined)
+            return false
+        const custom = Object.assign({}, _custom)
+        delete custom[name]
+        _custom = custom
+        return true
+    }
+
+    // Texts from the controller or Python errors must never render as markup.
+    function escapeHtml(text) {
+        return String(text).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
+                .replace(/"/g, "&quot;")
+    }
+}

@@ -1,0 +1,103 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtTest 1.2
+import tavell.gui 1.0
+import tavell.values 1.0
+import "qrc:/qml"
+import "qrc:/qml/singletons"
+
+Item {
+    id: scene
+
+    width: 1024
+    height: 600
+
+    Base {
+        id: base
+        anchors.fill: parent
+    }
+
+    SignalSpy { id: pageSpy; target: Gui; signalName: "changedPage" }
+
+    TestCase {
+        name: "MainFrame"
+        when: windowShown
+
+        function entry(name) { return findChild(base.sideMenu, name) }
+
+        function test_menuSwitchesPagesAndReports() {
+            pageSpy.clear()
+            mouseClick(entry("menuSettings"), 10, 10)
+            compare(base.currentIndex, 4)
+            compare(pageSpy.count, 1)
+            compare(pageSpy.signalArguments[0][0], Gui.Settings)
+            mouseClick(entry("menuRecipes"), 10, 10)
+            compare(base.currentIndex, 3)
+            compare(pageSpy.signalArguments[1][0], Gui.Recipes)
+            verify(entry("menuRecipes").active)
+            verify(!entry("menuSettings").active)
+        }
+
+        function test_menuOpensAndClickCatcherCollapses() {
+            mouseClick(entry("menuExpand"), 10, 10)
+            verify(base.sideMenu.opened)
+            mouseClick(base, 700, 300)
+            verify(!base.sideMenu.opened)
+        }
+
+        function test_lineEntriesFollowZoneCountB_data() {
+            return [{ tag: "unknown", b: -1, single: true }, { tag: "none", b: 0, single: true },
+                    { tag: "three", b: 3, single: false }]
+        }
+
+        function test_lineEntriesFollowZoneCountB(data) {
+            Values.heatZoneCountB = data.b
+            compare(entry("menuBrauprozess").visible, data.single)
+            compare(entry("menuAutoA").visible, !data.single)
+            compare(entry("menuAutoB").visible, !data.single)
+            Values.heatZoneCountB = -1
+        }
+
+        function test_updatesShellOpensUpdatesTab() {
+            base.showUpdatePage(3)
+            const settings = findChild(base, "settingsPage")
+            compare(base.currentIndex, 4)
+            compare(settings.tabIndex, 2)
+            compare(settings.updatesTabIndex, 3)
+        }
+
+        function test_offscreenPagesHide() {
+            base.currentIndex = 0
+            tryCompare(findChild(base, "pageRecipes"), "visible", false, 2000)
+            verify(findChild(base, "pageAuto1").visible)
+        }
+
+        function test_toastShowsAndHides() {
+            Gui.toastWarn("Achtung", 100)
+            verify(base.toast.visible)
+            compare(base.toast.text, "Achtung")
+            compare(base.toast.iconUrl, "qrc:/img/exclamation-triangle.svg")
+            verify(Qt.colorEqual(base.toast.color, Common.colorWarning))
+            tryCompare(base.toast, "visible", false, 1000)
+            Gui.toastNotify("gespeichert", "", Gui.ColorTransparent, 0)
+            compare(base.toast.interval, 1000)
+            compare(base.toast.iconUrl, "qrc:/img/exclamation-triangle.svg")
+            verify(Qt.colorEqual(base.toast.color, "transparent"))
+            Gui.toastNotify("x", "qrc:/img/save.svg", 9, 50)
+            verify(Qt.colorEqual(base.toast.color, "transparent"))
+            tryCompare(base.toast, "visible", false, 1000)
+        }
+
+        function test_helpEndsAfterThreeMisses() {
+            base.currentIndex = 0
+            Help.requested = true
+            mouseClick(base, 500, 300)
+            compare(base.toast.text, "Keine Hilfe gefunden")
+            mouseClick(base, 500, 300)
+            verify(Help.requested)
+            mouseClick(base, 500, 300)
+            compare(base.toast.text, "Hilfemodus abgebrochen")
+            verify(!Help.requested)
+        }
+    }
+}
