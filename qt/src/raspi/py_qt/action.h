@@ -11,7 +11,7 @@ class Action : public QObject
     Q_OBJECT
 
 public:
-    enum ActionEnum {
+    enum ActionEnum : int {
         GuiReady,
         ResetExtensions,
         ResetValves,

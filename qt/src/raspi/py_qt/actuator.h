@@ -127,7 +127,7 @@ class DOut : public detail::_ActBase
     Q_PROPERTY(int num READ num NOTIFY numChanged)
 
 public:
-    enum DOutTypeEnum { TypeMv, TypeSv, TypeLed, TypeHeating, TypeSpare, DOutTypeEnumCount };
+    enum DOutTypeEnum : int { TypeMv, TypeSv, TypeLed, TypeHeating, TypeSpare, DOutTypeEnumCount };
     Q_ENUM(DOutTypeEnum)
 
     DOut(const QString &name, Actuator *group, ActuatorEnum code, DOutTypeEnum type);

@@ -166,7 +166,7 @@ public:
     // Steps of the sequences; stepA, stepB and RecoveryData::step hold these
     // as plain ints. Line B starts at StepLautern. The count covers only the
     // non-negative steps.
-    enum StepsEnum {
+    enum StepsEnum : int {
         StepUnknown = -2,
         StepInactive = -1,
         StepFuellen = 0,
@@ -182,7 +182,7 @@ public:
     Q_ENUM(StepsEnum)
 
     // Requests of the screens (toPy) and of AutoHandManager (toPyQVar).
-    enum AutoEnum {
+    enum AutoEnum : int {
         Start,
         StopA,
         StopB,

@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers shared by the Python bindings of the state objects.
+// Every enumeration bound here has an int base: Python can build a member from
+// any int, and such a value must stay defined until a setter refuses it.
 
 #include <pybind11/pybind11.h>
 

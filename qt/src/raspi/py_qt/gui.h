@@ -40,7 +40,7 @@ public:
     };
     Q_ENUM(PageEnum)
 
-    enum SchemaEnum {
+    enum SchemaEnum : int {
         Auto1X1,
         Auto1X2,
         Auto2X1,
@@ -49,7 +49,7 @@ public:
     };
     Q_ENUM(SchemaEnum)
 
-    enum IconEnum {
+    enum IconEnum : int {
         IconSaved,
         IconSmiley,
         IconInfo,
@@ -57,21 +57,21 @@ public:
     };
     Q_ENUM(IconEnum)
 
-    enum ColorEnum {
+    enum ColorEnum : int {
         ColorTransparent,
         ColorGreen,
         ColorEnumCount
     };
     Q_ENUM(ColorEnum)
 
-    enum PopupEnum {
+    enum PopupEnum : int {
         PopupFullen,
         PopupRecovery,
         PopupEnumCount
     };
     Q_ENUM(PopupEnum)
 
-    enum GuiValueEnum {
+    enum GuiValueEnum : int {
         DeleteWarnings,
         FlashPico,
         PopupOpened,

@@ -281,7 +281,7 @@ class Recipes : public QObject
     Q_PROPERTY(QVector<QString> names READ names NOTIFY namesChanged)
 
 public:
-    enum RecipesAction {
+    enum RecipesAction : int {
         NewRecipe,
         CopyRecipe,
         RenameRecipe,

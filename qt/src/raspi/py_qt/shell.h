@@ -133,7 +133,7 @@ class Shell : public QObject
     Q_PROPERTY(QVector<QVariantMap> upgradables READ upgradables NOTIFY upgradablesChanged)
 
 public:
-    enum ShellAction {
+    enum ShellAction : int {
         Update,
         Upgrade,
         Changelog,

@@ -42,7 +42,7 @@ class Simulator : public QObject
 
 public:
     // Parameters the simulator window asks the controller to change.
-    enum SimEnum {
+    enum SimEnum : int {
         SimAutoFlow,
         SimTicksPerMinute,
         SimAutoHeating,

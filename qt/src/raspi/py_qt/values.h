@@ -187,7 +187,7 @@ class Values : public QObject
 
 public:
     // Settings the screens and the program send to the controller.
-    enum ValuesEnum {
+    enum ValuesEnum : int {
         HeatZone1Enabled,
         HeatZone2Enabled,
         HeatZone3Enabled,

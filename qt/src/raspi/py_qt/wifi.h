@@ -27,10 +27,10 @@ class Wifi : public QObject
 
 public:
     // Connected is 0: compare with it, never use the state as a truth value.
-    enum WifiState { Connected, Connecting, Disconnected, Aborted, WifiStateEnumCount };
+    enum WifiState : int { Connected, Connecting, Disconnected, Aborted, WifiStateEnumCount };
     Q_ENUM(WifiState)
 
-    enum WifiAction { Scan, IPData, Connect, Disconnect, Login, RestartWireguard, WifiActionEnumCount };
+    enum WifiAction : int { Scan, IPData, Connect, Disconnect, Login, RestartWireguard, WifiActionEnumCount };
     Q_ENUM(WifiAction)
 
     Wifi();
