@@ -6,6 +6,7 @@
 #include "bridge_raspi.h"
 #include "startup.h"
 #include "state_objects.h"
+#include "qml_registered.h"
 #include "test_app.h"
 
 #include <memory>
@@ -17,36 +18,14 @@ class TstIoQmlRegistration : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
-    // Builds a component from text; returns the object, or null with the error text.
-    std::unique_ptr<QObject> create(const QByteArray &qml, QString *error = nullptr)
-    {
-        QQmlComponent component(m_engine.get());
-        component.setData(qml, QUrl(QStringLiteral("qrc:/tst_io.qml")));
-        if (error)
-            *error = component.errorString();
-        if (component.isError())
-            return nullptr;
-        return std::unique_ptr<QObject>(component.create());
-    }
+    std::unique_ptr<QObject> create(const QByteArray &qml, QString *error = nullptr) { return m_qml.create(qml, error); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        initTestApp();
-        useSilentController();
-        m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-    }
+    void initTestCase() { m_qml.start(); }
 
-    void cleanupTestCase()
-    {
-        m_engine.reset();
-        m_bridge.reset();
-    }
+    void cleanupTestCase() { m_qml.stop(); }
 
     void metatypeNames()
     {

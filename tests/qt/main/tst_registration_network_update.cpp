@@ -6,6 +6,7 @@
 #include "bridge_raspi.h"
 #include "startup.h"
 #include "state_objects.h"
+#include "qml_registered.h"
 #include "test_app.h"
 
 // The network and update objects as start-up registers them for the screens.
@@ -14,35 +15,14 @@ class TstRegistrationNetworkUpdate : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
-    std::unique_ptr<QObject> create(const QByteArray &qml, QString *errors = nullptr)
-    {
-        QQmlComponent component(m_engine.get());
-        component.setData(qml, QUrl(QStringLiteral("qrc:/test.qml")));
-        if (errors)
-            *errors = component.errorString();
-        if (component.isError())
-            return nullptr;
-        return std::unique_ptr<QObject>(component.create());
-    }
+    std::unique_ptr<QObject> create(const QByteArray &qml, QString *error = nullptr) { return m_qml.create(qml, error); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        initTestApp();
-        useSilentController();
-        m_bridge = std::make_unique<Bridge>(QStringList{QString::fromLatin1(kPyInterpreter)}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-    }
+    void initTestCase() { m_qml.start(); }
 
-    void cleanupTestCase()
-    {
-        m_engine.reset();
-        m_bridge.reset();
-    }
+    void cleanupTestCase() { m_qml.stop(); }
 
     void metatypesByName()
     {
