@@ -1,15 +1,9 @@
 #include <QJSValue>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
-#include "bridge_raspi.h"
-#include "startup.h"
+#include "qml_registered.h"
 #include "state_objects.h"
-#include "test_app.h"
 
 namespace {
 
@@ -38,34 +32,20 @@ class TstRecipesQml : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
     std::unique_ptr<QObject> create(const QByteArray &source)
     {
-        QQmlComponent component(m_engine.get());
-        component.setData(source, QUrl(QStringLiteral("qrc:/test.qml")));
-        std::unique_ptr<QObject> object(component.create());
+        QString error;
+        std::unique_ptr<QObject> object = m_qml.create(source, &error);
         if (!object)
-            qWarning() << component.errorString();
+            qWarning() << error;
         return object;
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        initTestApp();
-        useSilentController();
-        m_bridge = std::make_unique<Bridge>(QStringList{QString::fromLatin1(kPyInterpreter)}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-    }
-
-    void cleanupTestCase()
-    {
-        m_engine.reset();
-        m_bridge.reset();
-    }
+    void initTestCase() { m_qml.start(); }
+    void cleanupTestCase() { m_qml.stop(); }
 
     void actionCodeIsKnownByName()
     {
@@ -74,7 +54,7 @@ private Q_SLOTS:
 
     void recipeCannotBeCreated()
     {
-        QQmlComponent component(m_engine.get());
+        QQmlComponent component(m_qml.engine.get());
         component.setData("import tavell.recipes 1.0\nRecipe {}\n", QUrl(QStringLiteral("qrc:/create.qml")));
         QVERIFY(component.isError());
         QVERIFY2(component.errorString().contains(QStringLiteral("Recipe kann nicht instanziert werden.")),

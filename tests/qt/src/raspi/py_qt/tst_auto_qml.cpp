@@ -1,14 +1,8 @@
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
-#include "bridge_raspi.h"
-#include "startup.h"
+#include "qml_registered.h"
 #include "state_objects.h"
-#include "test_app.h"
 
 // Auto as the screens meet it: registered by the start-up, used from QML.
 class TstAutoQml : public QObject
@@ -16,38 +10,16 @@ class TstAutoQml : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
     std::unique_ptr<QObject> create(const QByteArray &body, QString *errors = nullptr)
     {
-        QQmlComponent component(m_engine.get());
-        component.setData("import QtQml 2.15\nimport tavell.auto 1.0\n" + body, QUrl());
-        if (errors)
-            *errors = component.errorString();
-        if (component.isError())
-            return nullptr;
-        std::unique_ptr<QObject> object(component.create());
-        if (errors)
-            *errors += component.errorString();
-        return object;
+        return m_qml.create("import QtQml 2.15\nimport tavell.auto 1.0\n" + body, errors);
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        initTestApp();
-        useSilentController();
-        m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-    }
-
-    void cleanupTestCase()
-    {
-        m_engine.reset();
-        m_bridge.reset();
-    }
+    void initTestCase() { m_qml.start(); }
+    void cleanupTestCase() { m_qml.stop(); }
 
     void metatypesByName()
     {

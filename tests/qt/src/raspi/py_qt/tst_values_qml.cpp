@@ -1,16 +1,10 @@
 #include <QJSValue>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQmlExpression>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
-#include "bridge_raspi.h"
-#include "startup.h"
+#include "qml_registered.h"
 #include "state_objects.h"
-#include "test_app.h"
 
 namespace {
 
@@ -37,13 +31,12 @@ class TstValuesQml : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
     std::unique_ptr<QObject> m_root;
 
     QVariant eval(const QString &expression)
     {
-        QQmlExpression e(m_engine->rootContext(), m_root.get(), expression);
+        QQmlExpression e(m_qml.engine->rootContext(), m_root.get(), expression);
         const QVariant result = e.evaluate();
         if (e.hasError())
             qWarning() << e.error().toString();
@@ -53,22 +46,16 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        initTestApp();
-        useSilentController();
-        m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-        QQmlComponent component(m_engine.get());
-        component.setData(kQml, QUrl(QStringLiteral("qrc:/test.qml")));
-        m_root.reset(component.create());
-        QVERIFY2(m_root, qPrintable(component.errorString()));
+        m_qml.start();
+        QString error;
+        m_root = m_qml.create(kQml, &error);
+        QVERIFY2(m_root, qPrintable(error));
     }
 
     void cleanupTestCase()
     {
         m_root.reset();
-        m_engine.reset();
-        m_bridge.reset();
+        m_qml.stop();
     }
 
     void metatypeIsRegisteredByName()
