@@ -98,6 +98,11 @@ def test_failing_entry_points_open_error_dialogs(start, home):
         assert ready < run.err.index(lines_with(run, "'current': [-1.0, None]")[0])
         assert not lines_with(run, "Dialog ist bereits offen")
 
+        # Two stacked error dialogs draw without a QML warning.
+        warnings = [line for line in run.err
+                    if (".qml:" in line or "qrc:/qml" in line) and ON_EXCEPTION not in line]
+        assert warnings == [], "\n".join(warnings)
+
         # The worker still takes actions, and the program answers its socket.
         assert run.proc.poll() is None
         assert send(b"fullscreen 1") == b""
