@@ -16,6 +16,8 @@ QtObject {
     readonly property string currentId: _stack.length > 0 ? _stack[_stack.length - 1] : ""
     property int _nextId: -1
     property var _custom: ({})
+    // Set once the event loop has ended: the dialogs close without reports.
+    property bool _quitting: false
 
     readonly property Component _messageComponent: Qt.createComponent("../content/popups/MessageDialog.qml")
     readonly property Component _questionComponent: Qt.createComponent("../content/popups/QuestionDialog.qml")
@@ -160,7 +162,7 @@ QtObject {
     }
 
     function _remove(id, accepted, destroy, value) {
-        if (_stack.length === 0)
+        if (_stack.length === 0 || _quitting)
             return
         const key = String(id)
         const entry = _open[key]
@@ -272,9 +274,26 @@ QtObject {
         return true
     }
 
-    // Texts from the controller or Python errors must never render as markup.
+    // Hide what is still open while the engine is whole: popups torn down
+    // visible with the engine evaluate their bindings against deleted contexts.
+    property Connections _quitWatcher: Connections {
+        target: Qt.application
+        function onAboutToQuit() {
+            root._quitting = true
+            // Without its exit transition a popup is gone at once; the event
+            // loop that would run the transition has ended.
+            for (const key of root._stack) {
+                const dialog = root._open[key][0]
+                dialog.exit = null
+                dialog.close()
+            }
+        }
+    }
+
+    // Texts from the controller or Python errors must never render as markup;
+    // their line breaks stay line breaks in rich text.
     function escapeHtml(text) {
         return String(text).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
-                .replace(/"/g, "&quot;")
+                .replace(/"/g, "&quot;").replace(/\r?\n/g, "<br>")
     }
 }

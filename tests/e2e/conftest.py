@@ -24,6 +24,9 @@ STAND_INS = os.path.join(SOURCE, "tests", "bin")
 SOCKET_PATH = "/tmp/tavell_brew.sock"
 LOCK_PATH = "/tmp/tavell_brew.test.lock"
 
+CONSTRUCTED = "SocketInterface CONSTRUCTED; sock exists: 1"
+DESTRUCTED = "SocketInterface DESTRUCTED"
+
 
 class Running:
     """A started program whose standard output and error are collected."""
@@ -85,6 +88,20 @@ def socket_answers():
             return False
 
 
+def send(data, timeout=10.0):
+    """One connection: sends the bytes, returns what comes back until the program closes it."""
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as client:
+        client.settimeout(timeout)
+        client.connect(SOCKET_PATH)
+        client.sendall(data)
+        reply = b""
+        while True:
+            chunk = client.recv(65536)
+            if not chunk:
+                return reply
+            reply += chunk
+
+
 def remove_stale_socket():
     """Removes a socket file a killed program left behind; never a live one."""
     try:
@@ -131,6 +148,11 @@ def program_env(home, **extra):
     })
     env.update(extra)
     return env
+
+
+def offscreen(home, **extra):
+    """The program's environment without a display, drawn by the software renderer."""
+    return program_env(home, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software", **extra)
 
 
 @pytest.fixture

@@ -10,10 +10,8 @@ import time
 
 import pytest
 
-from conftest import SOCKET_PATH, program_env
+from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, offscreen, program_env, send
 
-CONSTRUCTED = "SocketInterface CONSTRUCTED; sock exists: 1"
-DESTRUCTED = "SocketInterface DESTRUCTED"
 GUI_READY = "[Py] controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"
 SOCKET_INFO = "] Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen (socket)"
 WMCTRL_INFO = "] Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen (wmctrl)"
@@ -23,24 +21,6 @@ COUNT = "Es müssen genau 2 Parameter übergeben werden - übergeben: ".encode()
 FIRST = "Der erste Parameter muss 'app' oder 'fullscreen' sein, nicht ".encode()
 APP = "Der einzige gültige app-Parameter ist 'quit', nicht ".encode()
 FULLSCREEN = "Ungültiger 'fullscreen'-Parameter. Gültige Parameter sind: true, 1, false, 0".encode()
-
-
-def send(data, timeout=10.0):
-    """One connection: sends the bytes, returns what comes back until the program closes it."""
-    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as client:
-        client.settimeout(timeout)
-        client.connect(SOCKET_PATH)
-        client.sendall(data)
-        reply = b""
-        while True:
-            chunk = client.recv(65536)
-            if not chunk:
-                return reply
-            reply += chunk
-
-
-def offscreen(home, **extra):
-    return program_env(home, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software", **extra)
 
 
 def start_listening(start, env):

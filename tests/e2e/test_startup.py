@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from conftest import program_env
+from conftest import offscreen, program_env
 
 INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
 GUI_READY = "[Py] controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"
@@ -100,7 +100,7 @@ def test_start_gui_ready_and_clean_close(start, home, display):
 
 
 def test_unknown_option_does_not_stop_the_start(start, home):
-    env = program_env(home, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software")
+    env = offscreen(home)
     run = start("--unbekannt", env=env)
     try:
         assert run.wait_for(GUI_READY), "\n".join(run.err)

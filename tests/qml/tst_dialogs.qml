@@ -96,7 +96,7 @@ Item {
         }
 
         function test_exceptionOpensErrorDialogWithEscapedTraceback() {
-            Bridge.exception({ type: "ValueError", text: "a < b", root: "/r", withTraceback: true,
+            Bridge.exception({ type: "ValueError", text: "a < b\nZeile 300 in w.cpp", root: "/r", withTraceback: true,
                                trace: [{ lineNo: 3, lineStr: "x = f(<none>)", func: "<module>",
                                          pathAbs: "/r/ctl/x.py", pathRel: "ctl/x.py", file: "x.py" },
                                        { lineNo: 7, lineStr: "", func: "g", pathAbs: "/lib/y.py",
@@ -104,7 +104,8 @@ Item {
             const d = Dialogs.getOpenDialogById(Dialogs.currentId)[0]
             compare(d.objectName, "messageDialog")
             compare(d.title, "ValueError")
-            compare(d.text, "a &lt; b")
+            // Escaped, and the place the error was caught stays on its own line.
+            compare(d.text, "a &lt; b<br>Zeile 300 in w.cpp")
             verify(Qt.colorEqual(d.color, "red"))
             const button = findChild(d.contentItem, "tracebackButton")
             verify(button.visible)
