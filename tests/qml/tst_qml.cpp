@@ -11,6 +11,7 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QScopedPointer>
+#include <QSettings>
 #include <QUrl>
 #include <QtQuickTest>
 #include <QtTest>
@@ -55,6 +56,18 @@ QObject *autoProvider(QQmlEngine *, QJSEngine *)
     return &g_auto;
 }
 
+QObject *actionProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_action, QQmlEngine::CppOwnership);
+    return &g_action;
+}
+
+QObject *wifiProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_wifi, QQmlEngine::CppOwnership);
+    return &g_wifi;
+}
+
 QObject *shellProvider(QQmlEngine *, QJSEngine *)
 {
     QQmlEngine::setObjectOwnership(&g_shell, QQmlEngine::CppOwnership);
@@ -68,7 +81,16 @@ class Setup : public QObject
     Q_OBJECT
 
 public:
-    Setup() { QQuickStyle::setStyle(QStringLiteral("Material")); }
+    Setup()
+    {
+        QQuickStyle::setStyle(QStringLiteral("Material"));
+        // The screens keep their settings in the program's INI file; the
+        // test's isolated XDG directories keep it apart from real ones.
+        QCoreApplication::setOrganizationName(QStringLiteral("TavellGmbH"));
+        QCoreApplication::setOrganizationDomain(QStringLiteral("tavell.example"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zentorix"));
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+    }
 
 public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -85,6 +107,9 @@ public Q_SLOTS:
             // The frame reads these; Bridge is a stand-in that records power calls.
             qmlRegisterSingletonType<Auto>("tavell.auto", 1, 0, "Auto_", autoProvider);
             qmlRegisterSingletonType<Shell>("tavell.shell", 1, 0, "Shell", shellProvider);
+            // The settings page sends through these.
+            qmlRegisterSingletonType<Action>("tavell.action", 1, 0, "Action_", actionProvider);
+            qmlRegisterSingletonType<Wifi>("tavell.wifi", 1, 0, "Wifi", wifiProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
         }
