@@ -16,12 +16,14 @@ MyGradientFlickContainer {
     readonly property int currentMode: Bridge.simulator ? 1 : 0
     readonly property var modeNames: ["Production", "Simulator"]
 
+    // The selection is bound to the theme, so only an operator's choice
+    // differs from it.
     function applyTheme(index) {
-        if (index < 0 || index > 1) {
+        if (index > 1) {
             console.log(`Für comboTheme wird nur Index 0...1 unterstützt (${comboTheme.currentIndex})`)
             return
         }
-        if (Common.window)
+        if (index >= 0 && index !== Common.theme && Common.window)
             Common.window.setTheme(index)
     }
 
