@@ -50,6 +50,7 @@ MyGradientFlickContainer {
         text: "Theme"
         model: ["Hell", "Dunkel"]
         currentIndex: Common.theme
+        comboBox.implicitWidth: 200
         Layout.fillWidth: true
 
         onCurrentIndexChanged: root.applyTheme(currentIndex)
@@ -115,6 +116,7 @@ MyGradientFlickContainer {
         color: "red"
         model: root.modeNames
         currentIndex: root.currentMode
+        comboBox.implicitWidth: 200
         Layout.fillWidth: true
 
         onActivated: root.chooseMode(index)

@@ -86,7 +86,8 @@ Page {
                 objectName: "fileField"
                 color: root.fileUrl !== "" ? "green" : Common.colorWarning
                 radius: Common.spacing
-                implicitHeight: chooseButton_.implicitHeight
+                // As high as the button's visible face.
+                implicitHeight: chooseButton_.implicitHeight - chooseButton_.topInset - chooseButton_.bottomInset
                 Layout.fillWidth: true
 
                 Label {
