@@ -22,8 +22,9 @@ Item {
     signal themeToggled()
 
     function showUpdatePage(idx) {
-        settings_.showUpdatePage(idx === undefined ? 0 : idx)
-        view_.currentIndex = 4
+        if (settingsLoader_.item)
+            settingsLoader_.item.showUpdatePage(idx === undefined ? 0 : idx)
+        view_.currentIndex = settingsLoader_.SwipeView.index
     }
 
     function onPageChanged() {
@@ -124,7 +125,28 @@ Item {
         PlaceholderPage { objectName: "pageAuto2"; pageEnum: Gui.Auto2; heading: "Automatik2" }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
         PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
-        SettingsPage { id: settings_; pageIndex: 4 }
+        // Slot 4: the settings page of the platform the bridge runs on.
+        Loader {
+            id: settingsLoader_
+
+            objectName: "settingsLoader"
+
+            onLoaded: item.isCurrent = Qt.binding(function() { return settingsLoader_.SwipeView.isCurrentItem })
+
+            Component.onCompleted: {
+                switch (Bridge.platform) {
+                case "raspi":
+                    setSource(Qt.resolvedUrl("content/pages/SettingsPage.qml"), { pageIndex: SwipeView.index })
+                    break
+                case "desktop":
+                case "wasm":
+                    // Platforms whose settings pages this program does not have.
+                    break
+                default:
+                    console.error(`Bridge.platform hat einen ungültigen Wert (${Bridge.platform})`)
+                }
+            }
+        }
     }
 
     // Pages under the current one must not be found by the help search.

@@ -3,7 +3,6 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.VirtualKeyboard 2.15
 import QtQuick.Window 2.15
-import Qt.labs.settings 1.1
 import tavell.bridge 1.0
 import tavell.gui 1.0
 import "singletons"
@@ -33,18 +32,8 @@ ApplicationWindow {
     onWidthChanged: setPosAndSize()
     onHeightChanged: setPosAndSize()
 
+    // Theme and placement are restored and stored by the settings page.
     Component.onCompleted: {
-        const theme = Number(windowSettings_.theme)
-        setTheme(theme)
-        const maximized = windowSettings_.maximized === true || windowSettings_.maximized === "true"
-        if (maximized) {
-            showMaximized()
-        } else {
-            x = Number(windowSettings_.x)
-            y = Number(windowSettings_.y)
-            width = Number(windowSettings_.width)
-            height = Number(windowSettings_.height)
-        }
         if (Gui.fullscreen)
             showFullScreen()
         Gui.fullscreen = Qt.binding(function() { return root.visibility === Window.FullScreen })
@@ -53,36 +42,12 @@ ApplicationWindow {
         Common.window = root
     }
 
-    onClosing: {
-        windowSettings_.maximized = root.visibility === Window.Maximized
-        windowSettings_.x = posAndSizeRect.x
-        windowSettings_.y = posAndSizeRect.y
-        windowSettings_.width = posAndSizeRect.width
-        windowSettings_.height = posAndSizeRect.height
-        windowSettings_.sync()
-        Gui.fullscreen = false
-    }
+    onClosing: Gui.fullscreen = false
 
     Binding {
         target: Common
         property: "theme"
         value: root.Material.theme
-    }
-
-    Connections {
-        target: Common
-        function onThemeChanged() { windowSettings_.theme = Common.theme }
-    }
-
-    Settings {
-        id: windowSettings_
-        category: "window"
-        property var theme: Material.System
-        property var maximized: false
-        property var x: 0
-        property var y: 0
-        property var width: 700
-        property var height: 500
     }
 
     Connections {

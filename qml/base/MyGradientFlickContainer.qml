@@ -20,7 +20,9 @@ Item {
         objectName: "flickable"
         anchors.fill: parent
         contentWidth: width
-        contentHeight: column_.implicitHeight
+        // The laid-out height: reading the implicit height here re-enters the
+        // layout of children whose arrangement depends on their width.
+        contentHeight: column_.height
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 

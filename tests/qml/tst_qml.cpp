@@ -11,9 +11,38 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QScopedPointer>
+#include <QSettings>
+#include <QStringList>
 #include <QUrl>
 #include <QtQuickTest>
 #include <QtTest>
+
+// The console messages of the screens, so a test can check what was logged
+// at which level (ignoreWarning() knows only the warning level).
+class ConsoleLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    static ConsoleLog &instance()
+    {
+        static ConsoleLog log;
+        return log;
+    }
+
+    void record(QtMsgType type, const QString &text)
+    {
+        static const char *const kLevels[] = {"debug", "warning", "critical", "fatal", "info"};
+        m_lines.append(QString::fromLatin1(kLevels[type]) + QStringLiteral(": ") + text);
+    }
+
+    // Lines read "<level>: <text>", level one of debug, info, warning, critical.
+    Q_INVOKABLE QStringList lines() const { return m_lines; }
+    Q_INVOKABLE void clear() { m_lines.clear(); }
+
+private:
+    QStringList m_lines;
+};
 
 namespace {
 
@@ -39,6 +68,9 @@ void failOnQmlWarning(QtMsgType type, const QMessageLogContext &context, const Q
 {
     if (s_previousHandler)
         s_previousHandler(type, context, text);
+    const QByteArray category(context.category ? context.category : "");
+    if (category == "qml" || category == "js")
+        ConsoleLog::instance().record(type, text);
     if (isQmlWarning(type, context, text))
         QTest::qFail(qPrintable(QStringLiteral("QML warning: ") + text), context.file, context.line);
 }
@@ -55,6 +87,24 @@ QObject *autoProvider(QQmlEngine *, QJSEngine *)
     return &g_auto;
 }
 
+QObject *actionProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_action, QQmlEngine::CppOwnership);
+    return &g_action;
+}
+
+QObject *wifiProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&g_wifi, QQmlEngine::CppOwnership);
+    return &g_wifi;
+}
+
+QObject *consoleLogProvider(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&ConsoleLog::instance(), QQmlEngine::CppOwnership);
+    return &ConsoleLog::instance();
+}
+
 QObject *shellProvider(QQmlEngine *, QJSEngine *)
 {
     QQmlEngine::setObjectOwnership(&g_shell, QQmlEngine::CppOwnership);
@@ -68,7 +118,16 @@ class Setup : public QObject
     Q_OBJECT
 
 public:
-    Setup() { QQuickStyle::setStyle(QStringLiteral("Material")); }
+    Setup()
+    {
+        QQuickStyle::setStyle(QStringLiteral("Material"));
+        // The screens keep their settings in the program's INI file; the
+        // test's isolated XDG directories keep it apart from real ones.
+        QCoreApplication::setOrganizationName(QStringLiteral("TavellGmbH"));
+        QCoreApplication::setOrganizationDomain(QStringLiteral("tavell.example"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zentorix"));
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+    }
 
 public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -85,6 +144,10 @@ public Q_SLOTS:
             // The frame reads these; Bridge is a stand-in that records power calls.
             qmlRegisterSingletonType<Auto>("tavell.auto", 1, 0, "Auto_", autoProvider);
             qmlRegisterSingletonType<Shell>("tavell.shell", 1, 0, "Shell", shellProvider);
+            // The settings page sends through these.
+            qmlRegisterSingletonType<Action>("tavell.action", 1, 0, "Action_", actionProvider);
+            qmlRegisterSingletonType<Wifi>("tavell.wifi", 1, 0, "Wifi", wifiProvider);
+            qmlRegisterSingletonType<ConsoleLog>("tavell.test", 1, 0, "ConsoleLog", consoleLogProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
         }

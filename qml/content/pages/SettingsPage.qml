@@ -1,24 +1,177 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
+import Qt.labs.settings 1.1
+import tavell.bridge 1.0
 import tavell.gui 1.0
+import tavell.wifi 1.0
+import "../../singletons"
+import "../../base"
+import "../settings"
 
-// Settings frame; the tabs' contents follow with their subsystems.
-PlaceholderPage {
+// Settings of the plant computer: a selection box over the tabs, plus the
+// Wi-Fi password page that only the controller opens. Restores the window
+// and theme at start and stores them when the window closes.
+Page {
     id: root
 
-    readonly property var tabNames: ["Allgemein", "Netzwerk", "Updates", "FlashPico", "Erscheinungsbild", "Maschine", "Handbetrieb"]
-    property int tabIndex: 0
-    property int updatesTabIndex: 0
+    // Told by the page container when it loads this page.
     property int pageIndex: -1
+    property bool isCurrent: false
 
-    function changeIndex(i) { tabIndex = i }
+    readonly property var tabNames: ["Allgemein", "Netzwerk", "Updates", "FlashPico", "Erscheinungsbild",
+        "Maschine", "Handbetrieb"]
+    readonly property int networkIndex: 1
+    readonly property int updatesIndex: 2
+    readonly property int loginIndex: tabNames.length
+
+    readonly property alias tabIndex: stack_.currentIndex
+    readonly property alias updatesTabIndex: updates_.currentIndex
+    readonly property alias comboBox: box_
+    readonly property alias stack: stack_
+    readonly property alias network: network_
+    readonly property alias loginPage: login_
+
+    property bool started_: false
+
+    function changeIndex(i) {
+        box_.currentIndex = i
+        stack_.currentIndex = i
+    }
 
     function showUpdatePage(idx) {
-        updatesTabIndex = idx
-        changeIndex(2)
+        updates_.currentIndex = idx === undefined ? 0 : idx
+        changeIndex(updatesIndex)
+    }
+
+    function showLoginPage(essid, psk) {
+        login_.fill(essid, psk)
+        stack_.currentIndex = loginIndex
+    }
+
+    function start_() {
+        const win = Common.window
+        let theme = parseInt(windowSettings_.value("theme", Material.System))
+        if (isNaN(theme))
+            theme = Material.System
+        win.setTheme(theme)
+
+        const maximized = windowSettings_.value("maximized", false)
+        const rect = Qt.rect(Number(windowSettings_.value("x", 0)), Number(windowSettings_.value("y", 0)),
+                             Number(windowSettings_.value("width", 700)), Number(windowSettings_.value("height", 500)))
+        if (win.visibility === Window.FullScreen) {
+            // Leave full screen alone; closing must still store the stored
+            // windowed geometry, not the one the window started with.
+            win.posAndSizeRect = rect
+        } else if (maximized === true || maximized === "true") {
+            win.showMaximized()
+        } else {
+            win.x = rect.x
+            win.y = rect.y
+            win.width = rect.width
+            win.height = rect.height
+        }
+
+        if (Bridge.simulator)
+            console.log("[SettingsRaspi] simulatorWindow Problem ...")
+
+        win.closing.connect(storeWindow_)
+        started_ = true
+    }
+
+    function storeWindow_() {
+        const win = Common.window
+        const rect = win.posAndSizeRect
+        windowSettings_.setValue("maximized", win.visibility === Window.Maximized)
+        windowSettings_.setValue("x", rect.x)
+        windowSettings_.setValue("y", rect.y)
+        windowSettings_.setValue("width", rect.width)
+        windowSettings_.setValue("height", rect.height)
+        windowSettings_.sync()
     }
 
     objectName: "settingsPage"
-    pageEnum: Gui.Settings
-    heading: "Einstellungen: " + tabNames[tabIndex] + (tabIndex === 2 ? " (" + updatesTabIndex + ")" : "")
+
+    onIsCurrentChanged: if (isCurrent) Gui.changedPage(Gui.Settings)
+
+    // The window may complete after this page (the page container loads it
+    // while the window is still being built).
+    Component.onCompleted: if (Common.window) start_()
+
+    background: Rectangle { color: Common.bg2 }
+
+    Settings {
+        id: windowSettings_
+        category: "window"
+    }
+
+    Connections {
+        target: Common
+        enabled: !root.started_
+        function onWindowChanged() { if (Common.window) root.start_() }
+    }
+
+    Connections {
+        target: Common
+        enabled: root.started_
+        function onThemeChanged() { windowSettings_.setValue("theme", Common.theme) }
+    }
+
+    Connections {
+        target: Wifi
+        function onGotLoginData(ssid, psk) { root.showLoginPage(ssid, psk) }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: Common.spacing
+        spacing: Common.spacing
+
+        ComboBox {
+            id: box_
+
+            objectName: "settingsTabBox"
+            model: root.tabNames
+            Layout.fillWidth: true
+
+            onActivated: stack_.currentIndex = index
+        }
+
+        StackLayout {
+            id: stack_
+
+            objectName: "settingsStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            MyGradientFlickContainer { objectName: "tabGeneral" }
+
+            SettingsNetwork {
+                id: network_
+                enableWorker: stack_.currentIndex === root.networkIndex && root.isCurrent
+            }
+
+            UpdatesRaspi { id: updates_ }
+
+            SettingsFlashPico { }
+
+            SettingsAppearance { }
+
+            SettingsMachine { }
+
+            SettingsManualOperation { }
+
+            WifiLoginPage {
+                id: login_
+                onBack: root.changeIndex(root.networkIndex)
+                onConnectRequested: {
+                    Wifi.toPy(Wifi.Connect, [essid, psk])
+                    root.changeIndex(root.networkIndex)
+                    network_.removeWifiLines()
+                }
+            }
+        }
+    }
 }

@@ -1,11 +1,12 @@
 pragma Singleton
 import QtQuick 2.15
 
-// Records the power calls instead of running anything.
+// Records the power calls instead of running anything. Platform, build kind
+// and backend mode are writable so tests can switch them.
 QtObject {
-    readonly property string platform: "raspi"
-    readonly property bool debug: false
-    readonly property bool simulator: false
+    property string platform: "raspi"
+    property bool debug: false
+    property bool simulator: false
     property int poweroffCalls: 0
     property int rebootCalls: 0
 

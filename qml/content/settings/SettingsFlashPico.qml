@@ -1,0 +1,216 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Dialogs 1.3 as QQD
+import QtQuick.Layouts 1.15
+import tavell.action 1.0
+import tavell.gui 1.0
+import "../../singletons"
+import "../../base"
+
+// Flashing tab ("FlashPico"): programs the plant's microcontroller extension
+// with an *.elf file and shows what the flasher writes.
+Page {
+    id: root
+
+    // The chosen file; empty while none is chosen.
+    property string fileUrl: ""
+    property bool flashing: false
+    property bool selectable: false
+    readonly property var frequencies: [10, 50, 100, 250, 500, 750, 1000]
+    readonly property alias output: output_
+
+    // Controller output is plain text: escape it so "<none>" or "a < b"
+    // shows literally, and keep its line breaks and runs of blanks.
+    function toHtml(text) {
+        let escaped = Dialogs.escapeHtml(text).replace(/\r\n/g, "\n")
+        if (escaped.endsWith("\n"))
+            escaped = escaped.slice(0, -1)
+        return `<span style="white-space:pre-wrap">${escaped.replace(/\n/g, "<br>")}</span>`
+    }
+
+    function appendStdout(text) { output_.append(toHtml(text)) }
+
+    function appendStderr(text) { output_.append(`<font color="red">${toHtml(text)}</font>`) }
+
+    function appendReturnValue(val) {
+        const color = val === 0 ? "green" : "red"
+        output_.append(`<b><font color="${color}">Flashen mit Rückgabe ${val} abgeschlossen</font></b>`)
+        flashing = false
+    }
+
+    function startFlashing() {
+        flashing = true
+        Gui.toPy(Gui.FlashPico, [Number(frequencies[freq_.currentIndex]), fileUrl])
+    }
+
+    objectName: "tabFlashPico"
+    background: null
+
+    onSelectableChanged: if (!selectable) output_.deselect()
+
+    Connections {
+        target: Gui
+        function onSetPicoStdout(text) { root.appendStdout(text) }
+        function onSetPicoStderr(text) { root.appendStderr(text) }
+        function onSetPicoReturnValue(value) { root.appendReturnValue(value) }
+    }
+
+    QQD.FileDialog {
+        id: fileDialog_
+
+        title: "Datei auswählen"
+        nameFilters: ["Programmdateien (*.elf)"]
+        selectExisting: true
+        selectMultiple: false
+        onAccepted: root.fileUrl = fileUrl.toString()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: Common.spacing
+        spacing: Common.spacing
+
+        MyWarning {
+            objectName: "flashWarning"
+            title: "Achtung!"
+            text: "Diese Funktion darf nur nach ausdrücklicher Anweisung der Firma Tavell genutzt werden"
+            Layout.fillWidth: true
+        }
+
+        RowLayout {
+            spacing: Common.spacing
+            Layout.fillWidth: true
+
+            Rectangle {
+                objectName: "fileField"
+                color: root.fileUrl !== "" ? "green" : Common.colorWarning
+                radius: Common.spacing
+                // As high as the button's visible face.
+                implicitHeight: chooseButton_.implicitHeight - chooseButton_.topInset - chooseButton_.bottomInset
+                Layout.fillWidth: true
+
+                Label {
+                    anchors.fill: parent
+                    anchors.margins: Common.spacing
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideMiddle
+                    color: Common.fg1
+                    text: decodeURIComponent(root.fileUrl.replace(/^file:\/\//, ""))
+                }
+            }
+
+            Button {
+                id: chooseButton_
+
+                objectName: "chooseFileButton"
+                text: "Datei auswählen"
+                onClicked: fileDialog_.open()
+            }
+
+            ToolButton {
+                objectName: "outputMenuButton"
+                text: "⋮"
+                onClicked: menu_.open()
+
+                Menu {
+                    id: menu_
+
+                    MenuItem {
+                        objectName: "selectableItem"
+                        text: "selektierbarer Text"
+                        checkable: true
+                        checked: root.selectable
+                        onTriggered: root.selectable = checked
+                    }
+
+                    MenuItem {
+                        objectName: "copyItem"
+                        text: "selektierter Text -> Clipboard"
+                        onTriggered: output_.copy()
+                    }
+                }
+            }
+        }
+
+        RowLayout {
+            spacing: Common.spacing
+            Layout.fillWidth: true
+
+            Label {
+                text: "Frequenz in kHz"
+                color: Common.fg1
+                Layout.fillWidth: true
+            }
+
+            ComboBox {
+                id: freq_
+
+                objectName: "comboFrequency"
+                model: root.frequencies
+                currentIndex: 3
+            }
+        }
+
+        Button {
+            objectName: "flashButton"
+            text: root.flashing ? "wird geflasht ..."
+                                : root.fileUrl === "" ? "Es muss noch eine '*.elf'-Datei ausgewählt werden"
+                                                      : "Flashen starten"
+            enabled: !root.flashing && root.fileUrl !== ""
+            highlighted: true
+            Layout.fillWidth: true
+            onClicked: root.startFlashing()
+        }
+
+        Flickable {
+            id: flick_
+
+            objectName: "outputFlickable"
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            // Follow the end unless the operator is scrolling.
+            onContentHeightChanged: {
+                if (!moving && !dragging && !scrollBar_.pressed)
+                    contentY = Math.max(0, contentHeight - height)
+            }
+
+            TextArea.flickable: TextArea {
+                id: output_
+
+                objectName: "outputArea"
+                readOnly: true
+                textFormat: TextEdit.RichText
+                wrapMode: TextEdit.Wrap
+                selectByMouse: root.selectable
+                persistentSelection: true
+                color: Common.fg1
+                background: Rectangle { color: Common.bg1; radius: Common.spacing }
+            }
+
+            ScrollBar.vertical: ScrollBar { id: scrollBar_ }
+        }
+
+        RowLayout {
+            spacing: Common.spacing
+            Layout.fillWidth: true
+
+            Button {
+                objectName: "clearButton"
+                text: "Ausgabe löschen"
+                Layout.fillWidth: true
+                onClicked: output_.clear()
+            }
+
+            Button {
+                objectName: "resetButton"
+                text: "Pico-Erweiterung resetten"
+                Layout.fillWidth: true
+                onClicked: Action_.toPy(Action_.ResetExtensions)
+            }
+        }
+    }
+}
