@@ -6,8 +6,8 @@ import time
 
 import pytest
 
-from conftest import program_env
-from test_command_socket import CONSTRUCTED, GUI_READY, send
+from conftest import CONSTRUCTED, program_env, send
+from test_command_socket import GUI_READY
 
 
 def settings_file(home):

@@ -23,10 +23,9 @@ Page {
     // Controller output is plain text: escape it so "<none>" or "a < b"
     // shows literally, and keep its line breaks and runs of blanks.
     function toHtml(text) {
-        let escaped = Dialogs.escapeHtml(text).replace(/\r\n/g, "\n")
-        if (escaped.endsWith("\n"))
-            escaped = escaped.slice(0, -1)
-        return `<span style="white-space:pre-wrap">${escaped.replace(/\n/g, "<br>")}</span>`
+        // Each text starts its own paragraph: a closing line break would add an empty one.
+        const body = String(text).replace(/\r?\n$/, "")
+        return `<span style="white-space:pre-wrap">${Dialogs.escapeHtml(body)}</span>`
     }
 
     function appendStdout(text) { output_.append(toHtml(text)) }
