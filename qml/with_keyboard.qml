@@ -7,6 +7,7 @@ import Qt.labs.settings 1.1
 import tavell.bridge 1.0
 import tavell.gui 1.0
 import "singletons"
+import "content/components"
 
 ApplicationWindow {
     id: root
@@ -119,7 +120,13 @@ ApplicationWindow {
         transitions: Transition {
             id: slide_
             NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
-            onRunningChanged: InputContext.animating = running
+            onRunningChanged: {
+                InputContext.animating = running
+                if (!running)
+                    scroller_.schedule()
+            }
         }
     }
+
+    FocusScroller { id: scroller_ }
 }
