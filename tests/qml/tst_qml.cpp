@@ -11,6 +11,7 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QScopedPointer>
+#include <QStringList>
 #include <QUrl>
 #include <QtQuickTest>
 #include <QtTest>
@@ -18,6 +19,7 @@
 namespace {
 
 QtMessageHandler s_previousHandler = nullptr;
+QStringList s_logged;
 
 // Warnings the QML engine reports itself (ReferenceError, TypeError, binding
 // loops, failed assignments) carry the QML file as their source. Messages of
@@ -37,6 +39,7 @@ bool isQmlWarning(QtMsgType type, const QMessageLogContext &context, const QStri
 
 void failOnQmlWarning(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    s_logged.append(text);
     if (s_previousHandler)
         s_previousHandler(type, context, text);
     if (isQmlWarning(type, context, text))
@@ -63,6 +66,39 @@ QObject *shellProvider(QQmlEngine *, QJSEngine *)
 
 } // namespace
 
+// What the screen tests need beyond QML: putting the automatic sequence into
+// the states the controller would write (Auto has no setters QML may call)
+// and reading the log lines the screens printed, of every level.
+class TestHooks : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void setAutoActive(int line, bool active)
+    {
+        line == 1 ? g_auto.setActiveA(active) : g_auto.setActiveB(active);
+    }
+
+    Q_INVOKABLE void setRecovery(int line, int step, const QString &stepStr)
+    {
+        RecoveryData *data = line == 1 ? g_auto.recoveryDataA() : g_auto.recoveryDataB();
+        data->setStep(step);
+        data->setStepStr(stepStr);
+    }
+
+    Q_INVOKABLE void clearLog() { s_logged.clear(); }
+    Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
+};
+
+namespace {
+
+QObject *testHooksProvider(QQmlEngine *, QJSEngine *)
+{
+    return new TestHooks;
+}
+
+} // namespace
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -85,6 +121,7 @@ public Q_SLOTS:
             // The frame reads these; Bridge is a stand-in that records power calls.
             qmlRegisterSingletonType<Auto>("tavell.auto", 1, 0, "Auto_", autoProvider);
             qmlRegisterSingletonType<Shell>("tavell.shell", 1, 0, "Shell", shellProvider);
+            qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
         }
