@@ -11,8 +11,20 @@ Item {
     property string helpText
     default property alias content: content_.data
 
-    implicitWidth: content_.childrenRect.width
-    implicitHeight: content_.childrenRect.height
+    // From the children's implicit sizes only: children that fill the frame
+    // would otherwise size it by itself.
+    implicitWidth: {
+        let w = 0
+        for (let i = 0; i < content_.children.length; ++i)
+            w = Math.max(w, content_.children[i].implicitWidth)
+        return w
+    }
+    implicitHeight: {
+        let h = 0
+        for (let i = 0; i < content_.children.length; ++i)
+            h = Math.max(h, content_.children[i].implicitHeight)
+        return h
+    }
 
     Item {
         id: content_

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
 import QtTest 1.2
 import tavell.values 1.0
 import "qrc:/qml"
@@ -35,6 +36,17 @@ Item {
             helpTitle: "Hopfen"
             helpText: "Hilfetext zum Hopfen"
             Button { text: "innen"; anchors.fill: parent }
+        }
+    }
+
+    Component {
+        id: frameInLayout
+        RowLayout {
+            HelpFrame {
+                helpTitle: "Zeile"
+                helpText: "Text"
+                Button { objectName: "filling"; text: "Füllen"; anchors.fill: parent }
+            }
         }
     }
 
@@ -121,6 +133,18 @@ Item {
             verify(Qt.colorEqual(mark.color, Qt.rgba(blue.r, blue.g, blue.b, 0.25)))
             Help.requested = false
             verify(!mark.visible)
+        }
+
+        // A frame in a layout takes its size from a child that fills it.
+        function test_frameSizedByFillingChild() {
+            const f = createTemporaryObject(frameInLayout, scene)
+            verify(f)
+            const frameItem = f.children[0]
+            const button = findChild(frameItem, "filling")
+            verify(button.implicitWidth > 0)
+            fuzzyCompare(frameItem.width, button.implicitWidth, 1)
+            fuzzyCompare(frameItem.height, button.implicitHeight, 1)
+            compare(button.width, frameItem.width)
         }
 
         function test_helpClickOnFrameInPageOpensMessage() {
