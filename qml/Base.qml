@@ -18,6 +18,8 @@ Item {
     property alias sideMenu: menu_
     property alias toast: toast_
     property alias powerPopup: power_
+    property alias fuellenPopup: fuellen_
+    property alias recoveryPopup: recovery_
 
     signal themeToggled()
 
@@ -76,6 +78,33 @@ Item {
         }
     }
 
+    // The controller asks for a line's prepare popup; it only makes sense on
+    // that line's page while the line is idle.
+    function prepareRequested(line) {
+        const popup = line === 1 ? pageAuto1_.preparePopup : pageAuto2_.preparePopup
+        const page = line === 1 ? pageAuto1_ : pageAuto2_
+        const prefix = "ignoriere auto_" + line + "_popup_prepare(), da "
+        if (line === 1 ? Auto_.activeA : Auto_.activeB)
+            console.warn(prefix + "die Automatik bereits aktiv ist")
+        else if (popup.visible)
+            console.warn(prefix + "das Popup bereits geöffnet ist")
+        else if (view_.currentItem !== page)
+            console.warn(prefix + "nicht die richtige Page ausgewählt ist")
+        else
+            popup.open()
+    }
+
+    // An open popup keeps the id it answers under; a second request for it
+    // would leave that id on the dialog stack for ever.
+    function openRequestedPopup(popup, id) {
+        if (popup.visible) {
+            console.warn(`${popup.objectName} ist bereits geöffnet (id ${popup.id_}), ignoriere Anfrage mit id ${id}`)
+            return
+        }
+        popup.id_ = id
+        popup.open()
+    }
+
     objectName: "base"
 
     Component.onCompleted: {
@@ -121,8 +150,32 @@ Item {
             hideTimer_.restart()
         }
 
-        PlaceholderPage { objectName: "pageAuto1"; pageEnum: Gui.Auto1; heading: "Automatik" }
-        PlaceholderPage { objectName: "pageAuto2"; pageEnum: Gui.Auto2; heading: "Automatik2" }
+        PlaceholderPage {
+            id: pageAuto1_
+            property alias preparePopup: prepare1_
+            objectName: "pageAuto1"
+            pageEnum: Gui.Auto1
+            heading: "Automatik"
+            PreparePopup {
+                id: prepare1_
+                objectName: "preparePopupA"
+                stepText: "1. Füllen"
+                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.StepFuellen, Gui.Auto1])
+            }
+        }
+        PlaceholderPage {
+            id: pageAuto2_
+            property alias preparePopup: prepare2_
+            objectName: "pageAuto2"
+            pageEnum: Gui.Auto2
+            heading: "Automatik2"
+            PreparePopup {
+                id: prepare2_
+                objectName: "preparePopupB"
+                stepText: "5. Läutern"
+                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.stepBOffset, Gui.Auto2])
+            }
+        }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
         PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
         // Slot 4: the settings page of the platform the bridge runs on.
@@ -175,6 +228,14 @@ Item {
     }
 
     PowerPopup { id: power_ }
+    FuellenPopup { id: fuellen_ }
+    SelectRecoveryABPopup { id: recovery_ }
+
+    Connections {
+        target: Auto_
+        function onAuto1PopupPrepare() { root.prepareRequested(1) }
+        function onAuto2PopupPrepare() { root.prepareRequested(2) }
+    }
 
     Connections {
         target: Gui
@@ -185,10 +246,11 @@ Item {
         function onCloseCurrentDialog(accept) { accept ? Dialogs.acceptCurrent() : Dialogs.rejectCurrent() }
         function onShowPoweroffDialog() { Dialogs.poweroffQuestion() }
         function onRequestPopup(which, id_) {
-            if (which === Gui.PopupFullen || which === Gui.PopupRecovery)
-                console.warn("Popup " + which + " ist noch nicht vorhanden (id " + id_ + ")")
-            else
-                console.error("Unbekannten Enum-Wert erhalten: " + which)
+            switch (which) {
+            case Gui.PopupFullen: root.openRequestedPopup(fuellen_, id_); break
+            case Gui.PopupRecovery: root.openRequestedPopup(recovery_, id_); break
+            default: console.error(`Unbekannten Enum-Wert erhalten: ${which}`)
+            }
         }
     }
 

@@ -6,6 +6,7 @@ import QtQuick.Window 2.15
 import tavell.bridge 1.0
 import tavell.gui 1.0
 import "singletons"
+import "content/components"
 
 ApplicationWindow {
     id: root
@@ -84,7 +85,13 @@ ApplicationWindow {
         transitions: Transition {
             id: slide_
             NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
-            onRunningChanged: InputContext.animating = running
+            onRunningChanged: {
+                InputContext.animating = running
+                if (!running)
+                    scroller_.schedule()
+            }
         }
     }
+
+    FocusScroller { id: scroller_ }
 }

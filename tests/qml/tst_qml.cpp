@@ -17,36 +17,13 @@
 #include <QtQuickTest>
 #include <QtTest>
 
-// The console messages of the screens, so a test can check what was logged
-// at which level (ignoreWarning() knows only the warning level).
-class ConsoleLog : public QObject
-{
-    Q_OBJECT
-
-public:
-    static ConsoleLog &instance()
-    {
-        static ConsoleLog log;
-        return log;
-    }
-
-    void record(QtMsgType type, const QString &text)
-    {
-        static const char *const kLevels[] = {"debug", "warning", "critical", "fatal", "info"};
-        m_lines.append(QString::fromLatin1(kLevels[type]) + QStringLiteral(": ") + text);
-    }
-
-    // Lines read "<level>: <text>", level one of debug, info, warning, critical.
-    Q_INVOKABLE QStringList lines() const { return m_lines; }
-    Q_INVOKABLE void clear() { m_lines.clear(); }
-
-private:
-    QStringList m_lines;
-};
-
 namespace {
 
 QtMessageHandler s_previousHandler = nullptr;
+// Every message's text, and the console API's messages as "<level>: <text>"
+// (ignoreWarning() knows only the warning level).
+QStringList s_logged;
+QStringList s_console;
 
 // Warnings the QML engine reports itself (ReferenceError, TypeError, binding
 // loops, failed assignments) carry the QML file as their source. Messages of
@@ -66,11 +43,14 @@ bool isQmlWarning(QtMsgType type, const QMessageLogContext &context, const QStri
 
 void failOnQmlWarning(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    s_logged.append(text);
     if (s_previousHandler)
         s_previousHandler(type, context, text);
     const QByteArray category(context.category ? context.category : "");
-    if (category == "qml" || category == "js")
-        ConsoleLog::instance().record(type, text);
+    if (category == "qml" || category == "js") {
+        static const char *const kLevels[] = {"debug", "warning", "critical", "fatal", "info"};
+        s_console.append(QString::fromLatin1(kLevels[type]) + QStringLiteral(": ") + text);
+    }
     if (isQmlWarning(type, context, text))
         QTest::qFail(qPrintable(QStringLiteral("QML warning: ") + text), context.file, context.line);
 }
@@ -99,16 +79,49 @@ QObject *wifiProvider(QQmlEngine *, QJSEngine *)
     return &g_wifi;
 }
 
-QObject *consoleLogProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&ConsoleLog::instance(), QQmlEngine::CppOwnership);
-    return &ConsoleLog::instance();
-}
-
 QObject *shellProvider(QQmlEngine *, QJSEngine *)
 {
     QQmlEngine::setObjectOwnership(&g_shell, QQmlEngine::CppOwnership);
     return &g_shell;
+}
+
+} // namespace
+
+// What the screen tests need beyond QML: putting the automatic sequence into
+// the states the controller would write (Auto has no setters QML may call)
+// and reading the log lines the screens printed, of every level.
+class TestHooks : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void setAutoActive(int line, bool active)
+    {
+        line == 1 ? g_auto.setActiveA(active) : g_auto.setActiveB(active);
+    }
+
+    Q_INVOKABLE void setRecovery(int line, int step, const QString &stepStr)
+    {
+        RecoveryData *data = line == 1 ? g_auto.recoveryDataA() : g_auto.recoveryDataB();
+        data->setStep(step);
+        data->setStepStr(stepStr);
+    }
+
+    Q_INVOKABLE void clearLog()
+    {
+        s_logged.clear();
+        s_console.clear();
+    }
+    Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
+    // Lines read "<level>: <text>", level one of debug, info, warning, critical.
+    Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+};
+
+namespace {
+
+QObject *testHooksProvider(QQmlEngine *, QJSEngine *)
+{
+    return new TestHooks;
 }
 
 } // namespace
@@ -147,7 +160,7 @@ public Q_SLOTS:
             // The settings page sends through these.
             qmlRegisterSingletonType<Action>("tavell.action", 1, 0, "Action_", actionProvider);
             qmlRegisterSingletonType<Wifi>("tavell.wifi", 1, 0, "Wifi", wifiProvider);
-            qmlRegisterSingletonType<ConsoleLog>("tavell.test", 1, 0, "ConsoleLog", consoleLogProvider);
+            qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
         }

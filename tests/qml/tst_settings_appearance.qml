@@ -5,7 +5,7 @@ import QtQuick.Window 2.15
 import QtTest 1.2
 import Qt.labs.settings 1.1
 import tavell.bridge 1.0
-import tavell.test 1.0
+import tavell.testing 1.0
 import "qrc:/qml/content/settings"
 import "qrc:/qml/singletons"
 
@@ -51,7 +51,7 @@ Item {
             win.calls = []
             win.visibility = Window.Windowed
             Dialogs.overlay = scene
-            ConsoleLog.clear()
+            TestHooks.clearLog()
             python.setValue("simulator", 7)
             tab = createTemporaryObject(tabComponent, scene)
         }
@@ -92,7 +92,7 @@ Item {
         function test_indexAboveOneRefused() {
             Common.theme = Material.System
             compare(win.calls, [])
-            compare(ConsoleLog.lines(), ["debug: Für comboTheme wird nur Index 0...1 unterstützt (2)"])
+            compare(TestHooks.consoleLines(), ["debug: Für comboTheme wird nur Index 0...1 unterstützt (2)"])
         }
 
         function test_windowButtons() {

@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 import QtTest 1.2
 import tavell.bridge 1.0
 import tavell.gui 1.0
-import tavell.test 1.0
+import tavell.testing 1.0
 import tavell.wifi 1.0
 import "qrc:/qml"
 import "qrc:/qml/content/pages"
@@ -42,7 +42,7 @@ Item {
 
         function init() {
             scene.wifiReports = []
-            ConsoleLog.clear()
+            TestHooks.clearLog()
             page = createTemporaryObject(pageComponent, scene)
             verify(page)
         }
@@ -177,7 +177,7 @@ Item {
             base.showUpdatePage(1)
             compare(base.currentIndex, 4)
             compare(loader.item.updatesTabIndex, 1)
-            compare(ConsoleLog.lines().filter(l => l.indexOf("Bridge.platform") >= 0), [])
+            compare(TestHooks.consoleLines().filter(l => l.indexOf("Bridge.platform") >= 0), [])
         }
 
         function test_otherPlatformsLeaveSlotEmpty_data() {
@@ -190,7 +190,7 @@ Item {
             const loader = findChild(base, "settingsLoader")
             compare(loader.item, null)
             compare(findChild(base, "pageView").count, 5)
-            compare(ConsoleLog.lines().filter(l => l.indexOf("Bridge.platform") >= 0), [])
+            compare(TestHooks.consoleLines().filter(l => l.indexOf("Bridge.platform") >= 0), [])
             // The slot still becomes current; the updates request finds no page.
             base.showUpdatePage(3)
             compare(base.currentIndex, 4)
@@ -200,7 +200,7 @@ Item {
             Bridge.platform = "foo"
             const base = createTemporaryObject(baseComponent, scene)
             compare(findChild(base, "settingsLoader").item, null)
-            compare(ConsoleLog.lines().filter(l => l.indexOf("Bridge.platform") >= 0),
+            compare(TestHooks.consoleLines().filter(l => l.indexOf("Bridge.platform") >= 0),
                     ["critical: Bridge.platform hat einen ungültigen Wert (foo)"])
         }
     }

@@ -5,7 +5,7 @@ import QtQuick.Window 2.15
 import QtTest 1.2
 import Qt.labs.settings 1.1
 import tavell.bridge 1.0
-import tavell.test 1.0
+import tavell.testing 1.0
 import "qrc:/qml/content/pages"
 import "qrc:/qml/singletons"
 
@@ -64,7 +64,7 @@ Item {
         }
 
         function init() {
-            ConsoleLog.clear()
+            TestHooks.clearLog()
             Common.window = null
             Common.theme = Material.Dark
             Bridge.simulator = false
@@ -85,7 +85,7 @@ Item {
             compare(win.themes, [0])
             compare([win.x, win.y, win.width, win.height], [30, 40, 640, 480])
             compare(win.maximizedCalls, 0)
-            compare(ConsoleLog.lines(), [])
+            compare(TestHooks.consoleLines(), [])
         }
 
         function test_waitsForTheWindow() {
@@ -175,7 +175,7 @@ Item {
             const win = createTemporaryObject(windowComponent, scene)
             Common.window = win
             createTemporaryObject(pageComponent, scene)
-            compare(ConsoleLog.lines(), ["debug: [SettingsRaspi] simulatorWindow Problem ..."])
+            compare(TestHooks.consoleLines(), ["debug: [SettingsRaspi] simulatorWindow Problem ..."])
         }
     }
 }

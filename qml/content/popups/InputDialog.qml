@@ -42,6 +42,8 @@ Popup {
         field_.text = ""
         error_.text = ""
         required = true
+        password = false
+        eye_.checked = false
         console.log("input dialog resetted")
     }
 
@@ -92,6 +94,7 @@ Popup {
             }
             ToolButton {
                 id: eye_
+                objectName: "eyeButton"
                 checkable: true
                 visible: root.password
                 icon.source: checked ? "qrc:/img/eye-slash.svg" : "qrc:/img/eye.svg"
@@ -108,11 +111,13 @@ Popup {
             Layout.alignment: Qt.AlignRight
             Layout.margins: 5
             Button {
+                objectName: "inputCancel"
                 text: root.cancelText
                 visible: root.cancelText !== ""
                 onClicked: root.reject()
             }
             Button {
+                objectName: "inputOk"
                 text: root.okText
                 highlighted: true
                 onClicked: root.accept()

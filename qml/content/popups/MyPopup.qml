@@ -31,12 +31,13 @@ Popup {
     anchors.centerIn: parent
     width: Math.min(450, Common.w1 > 0 ? Common.w1 : 450)
 
-    onOpened: {
+    // Registered before the enter transition: an answer given while the
+    // popup still fades in must already find its id.
+    onAboutToShow: {
         _finished = false
-        if (contentItem)
-            contentItem.forceActiveFocus()
         id_ = Dialogs.setupPopup(root, id_)
     }
+    onOpened: if (contentItem) contentItem.forceActiveFocus()
     onClosed: {
         Gui.toPy(Gui.PopupOpened, false)
         if (!_finished)

@@ -1,0 +1,201 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtTest 1.2
+import tavell.auto 1.0
+import tavell.gui 1.0
+import tavell.testing 1.0
+import "qrc:/qml"
+import "qrc:/qml/singletons"
+
+Item {
+    id: scene
+
+    width: 1024
+    height: 600
+
+    property var reports: []
+    property var starts: []
+
+    Connections {
+        target: Gui
+        function onToPy(kind, value) { scene.reports.push([kind, JSON.stringify(value)]) }
+    }
+
+    Connections {
+        target: Auto_
+        function onToPy(code, value) { scene.starts.push([code, JSON.stringify(value)]) }
+    }
+
+    Base {
+        id: base
+        anchors.fill: parent
+    }
+
+    TestCase {
+        name: "AutoPopups"
+        when: windowShown
+
+        function prepareA() { return findChild(base, "preparePopupA") }
+        function prepareB() { return findChild(base, "preparePopupB") }
+
+        function dialogData() {
+            return scene.reports.filter(function(r) { return r[0] === Gui.DialogData }).map(function(r) { return r[1] })
+        }
+
+        function init() {
+            scene.reports = []
+            scene.starts = []
+            TestHooks.clearLog()
+        }
+
+        function cleanup() {
+            TestHooks.setAutoActive(1, false)
+            TestHooks.setAutoActive(2, false)
+            for (const p of [prepareA(), prepareB(), base.fuellenPopup, base.recoveryPopup]) {
+                if (p.visible) {
+                    p.reject()
+                    tryCompare(p, "visible", false)
+                }
+            }
+            verify(!Dialogs.popupActive)
+        }
+
+        function test_prepareOpensOnIdleLinePage_data() {
+            return [{ tag: "A", page: 0, line: 1 }, { tag: "B", page: 1, line: 2 }]
+        }
+
+        function test_prepareOpensOnIdleLinePage(data) {
+            base.currentIndex = data.page
+            data.line === 1 ? Auto_.auto1PopupPrepare() : Auto_.auto2PopupPrepare()
+            const popup = data.line === 1 ? prepareA() : prepareB()
+            verify(popup.visible)
+            verify(popup.id_ < 0)
+            compare(findChild(popup.contentItem, "prepareTitle").text, "Automatik vorbereiten")
+        }
+
+        // Each case fails exactly one condition, in the order the checks run.
+        function test_prepareRefused_data() {
+            return [
+                { tag: "A active", line: 1, page: 0, active: true, open: false, why: "die Automatik bereits aktiv ist" },
+                { tag: "A wrong page", line: 1, page: 3, active: false, open: false, why: "nicht die richtige Page ausgewählt ist" },
+                { tag: "A already open", line: 1, page: 0, active: false, open: true, why: "das Popup bereits geöffnet ist" },
+                { tag: "B active", line: 2, page: 1, active: true, open: false, why: "die Automatik bereits aktiv ist" },
+                { tag: "B wrong page", line: 2, page: 0, active: false, open: false, why: "nicht die richtige Page ausgewählt ist" },
+                { tag: "B already open", line: 2, page: 1, active: false, open: true, why: "das Popup bereits geöffnet ist" },
+                // An active line wins over the wrong page.
+                { tag: "A active elsewhere", line: 1, page: 4, active: true, open: false, why: "die Automatik bereits aktiv ist" }]
+        }
+
+        function test_prepareRefused(data) {
+            const popup = data.line === 1 ? prepareA() : prepareB()
+            const emitIt = function() { data.line === 1 ? Auto_.auto1PopupPrepare() : Auto_.auto2PopupPrepare() }
+            base.currentIndex = data.page
+            if (data.open)
+                emitIt()
+            verify(popup.visible === data.open)
+            TestHooks.setAutoActive(data.line, data.active)
+            const message = "ignoriere auto_" + data.line + "_popup_prepare(), da " + data.why
+            ignoreWarning(message)
+            emitIt()
+            verify(TestHooks.logged(message))
+            compare(popup.visible, data.open)
+            compare(Dialogs.popupActive, data.open)
+        }
+
+        function test_prepareAcceptSendsStart_data() {
+            return [{ tag: "A", page: 0, line: 1, value: JSON.stringify([Auto_.StepFuellen, Gui.Auto1]) },
+                    { tag: "B", page: 1, line: 2, value: JSON.stringify([Auto_.stepBOffset, Gui.Auto2]) }]
+        }
+
+        function test_prepareAcceptSendsStart(data) {
+            base.currentIndex = data.page
+            data.line === 1 ? Auto_.auto1PopupPrepare() : Auto_.auto2PopupPrepare()
+            const popup = data.line === 1 ? prepareA() : prepareB()
+            tryCompare(popup, "opened", true)
+            mouseClick(findChild(popup.contentItem, "prepareStart"))
+            tryCompare(popup, "visible", false)
+            compare(scene.starts, [[Auto_.Start, data.value]])
+            verify(!Dialogs.popupActive)
+        }
+
+        function test_prepareCancelSendsNothing() {
+            base.currentIndex = 0
+            Auto_.auto1PopupPrepare()
+            tryCompare(prepareA(), "opened", true)
+            mouseClick(findChild(prepareA().contentItem, "prepareCancel"))
+            tryCompare(prepareA(), "visible", false)
+            compare(scene.starts, [])
+        }
+
+        function test_fillingPopupAcceptedReportsId() {
+            Gui.requestPopup(Gui.PopupFullen, 7)
+            const popup = base.fuellenPopup
+            verify(popup.visible)
+            compare(popup.id_, 7)
+            compare(Dialogs.currentId, "7")
+            mouseClick(findChild(popup.contentItem, "fuellenOk"))
+            tryCompare(popup, "visible", false)
+            compare(dialogData(), ['{"7":{"a":true},"current":null}'])
+            compare(scene.reports[0], [Gui.PopupOpened, "true"])
+            compare(scene.reports[scene.reports.length - 1], [Gui.PopupOpened, "false"])
+            compare(popup.id_, 0)
+        }
+
+        function test_fillingPopupClosedByControllerBeforeFadeIn() {
+            Gui.requestPopup(Gui.PopupFullen, 8)
+            Gui.closeDialog(8, false)
+            tryCompare(base.fuellenPopup, "visible", false)
+            compare(dialogData(), ['{"8":{"a":false},"current":null}'])
+        }
+
+        function test_secondRequestWhileOpenIsRefused() {
+            Gui.requestPopup(Gui.PopupFullen, 7)
+            ignoreWarning("fuellenPopup ist bereits geöffnet (id 7), ignoriere Anfrage mit id 9")
+            Gui.requestPopup(Gui.PopupFullen, 9)
+            compare(base.fuellenPopup.id_, 7)
+            base.fuellenPopup.reject()
+            tryCompare(base.fuellenPopup, "visible", false)
+            compare(dialogData(), ['{"7":{"a":false},"current":null}'])
+        }
+
+        function test_recoveryPopupReportsSelection() {
+            TestHooks.setRecovery(1, 2, "Rasten")
+            TestHooks.setRecovery(2, 5, "Heizphase Kochen")
+            Gui.requestPopup(Gui.PopupRecovery, 11)
+            const popup = base.recoveryPopup
+            tryCompare(popup, "opened", true)
+            const boxA = findChild(popup.contentItem, "recoveryBoxA")
+            const boxB = findChild(popup.contentItem, "recoveryBoxB")
+            const ok = findChild(popup.contentItem, "recoveryAccept")
+            compare(boxA.text, "Schritt 3 - Rasten")
+            compare(boxB.text, "Schritt 6 - Heizphase Kochen")
+            verify(!ok.enabled)
+            mouseClick(boxB)
+            verify(ok.enabled)
+            mouseClick(ok)
+            tryCompare(popup, "visible", false)
+            compare(dialogData(), ['{"11":{"a":true,"v":{"a":false,"b":true}},"current":null}'])
+            // Closing clears the selection for the next time.
+            verify(!boxB.checked)
+            TestHooks.setRecovery(1, -1, "")
+            TestHooks.setRecovery(2, -1, "")
+        }
+
+        function test_recoveryPopupAbbrechenRejects() {
+            Gui.requestPopup(Gui.PopupRecovery, 12)
+            tryCompare(base.recoveryPopup, "opened", true)
+            mouseClick(findChild(base.recoveryPopup.contentItem, "recoveryBoxA"))
+            mouseClick(findChild(base.recoveryPopup.contentItem, "recoveryCancel"))
+            tryCompare(base.recoveryPopup, "visible", false)
+            compare(dialogData(), ['{"12":{"a":false},"current":null}'])
+        }
+
+        function test_unknownPopupEnumLogsError() {
+            Gui.requestPopup(5, 3)
+            verify(TestHooks.logged("Unbekannten Enum-Wert erhalten: 5"))
+            verify(!base.fuellenPopup.visible)
+            verify(!base.recoveryPopup.visible)
+            compare(scene.reports, [])
+        }
+    }
+}
