@@ -22,6 +22,10 @@ def exception_records(run):
     return records
 
 
+def qml_warnings(run):
+    return [line for line in run.err if (".qml:" in line or "qrc:/qml" in line) and ON_EXCEPTION not in line]
+
+
 def lines_with(run, text):
     return [line for line in run.err if text in line]
 
@@ -79,9 +83,7 @@ def test_failing_entry_points_open_error_dialogs(start, home):
         assert not lines_with(run, "Dialog ist bereits offen")
 
         # Two stacked error dialogs draw without a QML warning.
-        warnings = [line for line in run.err
-                    if (".qml:" in line or "qrc:/qml" in line) and ON_EXCEPTION not in line]
-        assert warnings == [], "\n".join(warnings)
+        assert qml_warnings(run) == [], "\n".join(qml_warnings(run))
 
         # The worker still takes actions, and the program answers its socket.
         assert run.proc.poll() is None
@@ -92,9 +94,7 @@ def test_failing_entry_points_open_error_dialogs(start, home):
         # and without a QML warning from dialogs torn down with the engine.
         assert len(exception_records(run)) == 2
         assert dialog_reports(run, "entry_raises") == ["{'current': [-1.0, None]}", "{'current': [-2.0, None]}"]
-        warnings = [line for line in run.err
-                    if (".qml:" in line or "qrc:/qml" in line) and ON_EXCEPTION not in line]
-        assert warnings == [], "\n".join(warnings)
+        assert qml_warnings(run) == [], "\n".join(qml_warnings(run))
     finally:
         run.kill()
 

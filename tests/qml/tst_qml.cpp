@@ -55,35 +55,12 @@ void failOnQmlWarning(QtMsgType type, const QMessageLogContext &context, const Q
         QTest::qFail(qPrintable(QStringLiteral("QML warning: ") + text), context.file, context.line);
 }
 
-QObject *guiProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&g_gui, QQmlEngine::CppOwnership);
-    return &g_gui;
-}
-
-QObject *autoProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&g_auto, QQmlEngine::CppOwnership);
-    return &g_auto;
-}
-
-QObject *actionProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&g_action, QQmlEngine::CppOwnership);
-    return &g_action;
-}
-
-QObject *wifiProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&g_wifi, QQmlEngine::CppOwnership);
-    return &g_wifi;
-}
-
-QObject *shellProvider(QQmlEngine *, QJSEngine *)
-{
-    QQmlEngine::setObjectOwnership(&g_shell, QQmlEngine::CppOwnership);
-    return &g_shell;
-}
+// Hands the program's global state object to every engine without giving it away.
+#define REGISTER_GLOBAL(Type, object, uri, name)                                                   \
+    qmlRegisterSingletonType<Type>(uri, 1, 0, name, [](QQmlEngine *, QJSEngine *) -> QObject * { \
+        QQmlEngine::setObjectOwnership(&object, QQmlEngine::CppOwnership);                      \
+        return &object;                                                                         \
+    })
 
 } // namespace
 
@@ -151,15 +128,15 @@ public Q_SLOTS:
             // A provider hands the same global object to every engine; one
             // engine is created per test file. Values is a stand-in holding
             // the zone counts the shared screens read.
-            qmlRegisterSingletonType<Gui>("tavell.gui", 1, 0, "Gui", guiProvider);
+            REGISTER_GLOBAL(Gui, g_gui, "tavell.gui", "Gui");
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Values.qml")),
                                      "tavell.values", 1, 0, "Values");
             // The frame reads these; Bridge is a stand-in that records power calls.
-            qmlRegisterSingletonType<Auto>("tavell.auto", 1, 0, "Auto_", autoProvider);
-            qmlRegisterSingletonType<Shell>("tavell.shell", 1, 0, "Shell", shellProvider);
+            REGISTER_GLOBAL(Auto, g_auto, "tavell.auto", "Auto_");
+            REGISTER_GLOBAL(Shell, g_shell, "tavell.shell", "Shell");
             // The settings page sends through these.
-            qmlRegisterSingletonType<Action>("tavell.action", 1, 0, "Action_", actionProvider);
-            qmlRegisterSingletonType<Wifi>("tavell.wifi", 1, 0, "Wifi", wifiProvider);
+            REGISTER_GLOBAL(Action, g_action, "tavell.action", "Action_");
+            REGISTER_GLOBAL(Wifi, g_wifi, "tavell.wifi", "Wifi");
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
