@@ -4,6 +4,8 @@ Run by scripts/bench. Times are milliseconds from process spawn; each figure
 is the median over RUNS starts.
 """
 
+import contextlib
+import fcntl
 import os
 import statistics
 import subprocess
@@ -15,6 +17,12 @@ import time
 BUILD, SOURCE = sys.argv[1], sys.argv[2]
 RUNS = int(sys.argv[3]) if len(sys.argv) > 3 else 5
 INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
+# Qt's software render loop logs this after each frame it has drawn and
+# handed out (category qt.scenegraph.time.renderloop, switched on below through
+# QT_LOGGING_RULES). The program's message handler passes the text on without
+# the category name, so the text is what is matched. The program has one
+# window, so the first such line is the main window's first frame.
+FRAME_RENDERED = "Frame rendered with 'software' renderloop"
 
 
 def rss_kib(pid):
@@ -23,6 +31,16 @@ def rss_kib(pid):
             if line.startswith("VmRSS:"):
                 return int(line.split()[1])
     return -1
+
+
+@contextlib.contextmanager
+def app_lock():
+    """The program's command socket path is fixed for the whole machine: hold the
+    lock the end-to-end tests take, so no test run of another work tree starts
+    the program meanwhile."""
+    with open("/tmp/tavell_brew.test.lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        yield
 
 
 def program_once():
@@ -44,7 +62,7 @@ def program_once():
             now = (time.monotonic() - t0) * 1000
             if INITIALISED in line and "init" not in seen:
                 seen["init"] = now
-            if "qt.scenegraph.time.renderloop" in line and "frame" not in seen:
+            if FRAME_RENDERED in line and "frame" not in seen:
                 seen["frame"] = now
             if len(seen) == 2:
                 done.set()
@@ -61,7 +79,9 @@ def program_once():
 def floor_once():
     t0 = time.monotonic()
     proc = subprocess.Popen([f"{BUILD}/bench/bench_floor"], stdout=subprocess.PIPE, text=True,
-                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software"))
+                            # The program sets QT_SCALE_FACTOR=2 itself: the same pixels here.
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen", QT_QUICK_BACKEND="software",
+                                     QT_SCALE_FACTOR="2"))
     seen = {}
     for line in proc.stdout:
         key = line.split()[0]
@@ -81,7 +101,8 @@ def median(runs, key):
 
 
 floor = [floor_once() for _ in range(RUNS)]
-program = [program_once() for _ in range(RUNS)]
+with app_lock():
+    program = [program_once() for _ in range(RUNS)]
 print(f"start-up ({RUNS} starts each, median):")
 for key, text in (("init", "interpreter with controller ready"), ("frame", "first frame")):
     f, p = median(floor, key), median(program, key)
