@@ -1,15 +1,12 @@
 #include <QMetaEnum>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
 
 #include "auto_hand_manager.h"
-#include "bridge_raspi.h"
-#include "startup.h"
 #include "state_objects.h"
+#include "qml_registered.h"
 #include "test_app.h"
 
 using Call = void (AutoHandManager::*)(int);
@@ -22,8 +19,7 @@ class TstAutoHandManager : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
     static void setLines(bool a, bool b)
     {
@@ -44,8 +40,7 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        m_engine.reset();
-        m_bridge.reset();
+        m_qml.stop();
     }
 
     void routing_data()
@@ -133,18 +128,15 @@ private Q_SLOTS:
 
     void screensCallTheSingleton()
     {
-        m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-        QQmlComponent component(m_engine.get());
-        component.setData("import QtQml 2.15\nimport tavell.auto 1.0\n"
-                          "QtObject {\n"
-                          "  property int lautern: AutoHandManager.FuFreqSpPumpLautern\n"
-                          "  function change(hz) { AutoHandManager.setFuFreqPump2(hz) }\n"
-                          "}",
-                          QUrl());
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
+        m_qml.start();
+        QString error;
+        std::unique_ptr<QObject> object = m_qml.create("import QtQml 2.15\nimport tavell.auto 1.0\n"
+                                                       "QtObject {\n"
+                                                       "  property int lautern: AutoHandManager.FuFreqSpPumpLautern\n"
+                                                       "  function change(hz) { AutoHandManager.setFuFreqPump2(hz) }\n"
+                                                       "}",
+                                                       &error);
+        QVERIFY2(object, qPrintable(error));
         QCOMPARE(object->property("lautern").toInt(), 4);
 
         QSignalSpy toAuto(&g_auto, &Auto::toPyQVar);

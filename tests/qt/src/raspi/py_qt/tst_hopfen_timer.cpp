@@ -1,6 +1,4 @@
 #include <QMetaProperty>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -8,10 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "bridge_raspi.h"
 #include "hopfen_timer.h"
-#include "startup.h"
 #include "state_objects.h"
+#include "qml_registered.h"
 #include "test_app.h"
 
 namespace {
@@ -86,8 +83,7 @@ class TstHopfenTimer : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Bridge> m_bridge;
-    std::unique_ptr<QQmlEngine> m_engine;
+    RegisteredQml m_qml;
 
 private Q_SLOTS:
     void initTestCase() { initTestApp();
@@ -95,8 +91,7 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        m_engine.reset();
-        m_bridge.reset();
+        m_qml.stop();
     }
 
     void metaObjectLayout()
@@ -167,21 +162,18 @@ private Q_SLOTS:
 
     void screensFollowTheGlobalTimer()
     {
-        m_bridge = std::make_unique<Bridge>(QStringList{QStringLiteral("x")}, false);
-        registerQmlTypes(*m_bridge);
-        m_engine = std::make_unique<QQmlEngine>();
-        QQmlComponent component(m_engine.get());
-        component.setData("import QtQml 2.15\nimport tavell.auto 1.0\n"
-                          "QtObject {\n"
-                          "  property string head: HopfenTimer.status\n"
-                          "  property string fixed: HopfenTimer.statusDefault\n"
-                          "  property string third: HopfenTimer.str3\n"
-                          "  property int current: HopfenTimer.current\n"
-                          "  property bool alarm: HopfenTimer.alarm\n"
-                          "}",
-                          QUrl());
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
+        m_qml.start();
+        QString error;
+        std::unique_ptr<QObject> object = m_qml.create("import QtQml 2.15\nimport tavell.auto 1.0\n"
+                                                       "QtObject {\n"
+                                                       "  property string head: HopfenTimer.status\n"
+                                                       "  property string fixed: HopfenTimer.statusDefault\n"
+                                                       "  property string third: HopfenTimer.str3\n"
+                                                       "  property int current: HopfenTimer.current\n"
+                                                       "  property bool alarm: HopfenTimer.alarm\n"
+                                                       "}",
+                                                       &error);
+        QVERIFY2(object, qPrintable(error));
         QCOMPARE(object->property("head").toString(), kNotStarted);
 
         g_hopfenTimer.setStatus(QStringLiteral("Hopfengabe 3 fällig"));
