@@ -12,12 +12,15 @@ ApplicationWindow {
     id: root
 
     property rect posAndSizeRect: Qt.rect(x, y, width, height)
+    // Set while closing: leaving full screen on the way out must not replace
+    // the last windowed geometry that the settings page stores.
+    property bool closing_: false
 
     function setTheme(theme) { Material.theme = theme }
     function setAccent(accent) { Material.accent = accent }
 
     function setPosAndSize() {
-        if (visibility === Window.FullScreen)
+        if (visibility === Window.FullScreen || closing_)
             return
         posAndSizeRect = Qt.rect(x, y, width, height)
     }
@@ -43,7 +46,10 @@ ApplicationWindow {
         Common.window = root
     }
 
-    onClosing: Gui.fullscreen = false
+    onClosing: {
+        closing_ = true
+        Gui.fullscreen = false
+    }
 
     Binding {
         target: Common

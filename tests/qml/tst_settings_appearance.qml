@@ -153,8 +153,28 @@ Item {
         function test_choosingCurrentModeDoesNothing() {
             Bridge.debug = true
             Bridge.simulator = true
+            python.setValue("simulator", 1)
             child("comboMode").activated(1)
-            compare(Number(python.value("simulator")), 7)
+            compare(Number(python.value("simulator")), 1)
+            verify(!Dialogs.popupActive)
+        }
+
+        // Simulator chosen, then the running Production again: the next start
+        // must run what the box shows.
+        function test_goingBackToCurrentModeTakesTheChangeBack() {
+            Bridge.debug = true
+            Bridge.simulator = false
+            python.setValue("simulator", 0)
+            const combo = child("comboMode")
+            combo.comboBox.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            compare(Number(python.value("simulator")), 1)
+            Dialogs.rejectCurrent()
+            tryVerify(function() { return !Dialogs.popupActive }, 2000)
+            combo.comboBox.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(combo.currentText, "Production")
+            compare(Number(python.value("simulator")), 0)
             verify(!Dialogs.popupActive)
         }
     }

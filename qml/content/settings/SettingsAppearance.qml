@@ -27,10 +27,16 @@ MyGradientFlickContainer {
             Common.window.setTheme(index)
     }
 
-    // Only a change takes effect, and only after a restart.
+    // Only a change takes effect, and only after a restart. Going back to the
+    // running mode takes back a change chosen before, without a message.
     function chooseMode(index) {
-        if (index === currentMode)
+        if (index === currentMode) {
+            if (Number(pythonSettings_.value("simulator", currentMode)) !== currentMode) {
+                pythonSettings_.setValue("simulator", index)
+                pythonSettings_.sync()
+            }
             return
+        }
         pythonSettings_.setValue("simulator", index)
         pythonSettings_.sync()
         Dialogs.message("Backend-Modus geändert", "Diese Änderung wird erst nach Neustart des Programms angewandt")
