@@ -14,17 +14,8 @@ MyPopup {
 
     contentItem: ColumnLayout {
         spacing: 0
-        Rectangle {
-            Layout.fillWidth: true
-            implicitHeight: title_.implicitHeight + 16
-            color: Common.bgHeader
-            Label {
-                id: title_
-                anchors.fill: parent
-                anchors.margins: 8
-                text: "Befüllen"
-                font.pixelSize: 16
-            }
+        PopupHeader {
+            text: "Befüllen"
         }
         Label {
             Layout.fillWidth: true

@@ -16,19 +16,9 @@ MyPopup {
 
     contentItem: ColumnLayout {
         spacing: 0
-        Rectangle {
-            Layout.fillWidth: true
-            implicitHeight: title_.implicitHeight + 16
-            color: Common.bgHeader
-            Label {
-                id: title_
-                objectName: "prepareTitle"
-                anchors.fill: parent
-                anchors.margins: 8
-                text: root.title
-                font.pixelSize: 16
-                elide: Text.ElideRight
-            }
+        PopupHeader {
+            label.objectName: "prepareTitle"
+            text: root.title
         }
         Label {
             objectName: "prepareText"

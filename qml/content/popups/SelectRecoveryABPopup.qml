@@ -27,17 +27,8 @@ MyPopup {
 
     contentItem: ColumnLayout {
         spacing: 0
-        Rectangle {
-            Layout.fillWidth: true
-            implicitHeight: title_.implicitHeight + 16
-            color: Common.bgHeader
-            Label {
-                id: title_
-                anchors.fill: parent
-                anchors.margins: 8
-                text: "Recovery"
-                font.pixelSize: 16
-            }
+        PopupHeader {
+            text: "Recovery"
         }
         Label {
             Layout.fillWidth: true
