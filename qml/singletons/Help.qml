@@ -85,15 +85,13 @@ QtObject {
     readonly property string schemeBtnRwTitleNormal: "Button Rührwerk"
     readonly property string schemeBtnRw1TitleX2: "Button Rührwerk 1"
     readonly property string schemeBtnRw2TitleX2: "Button Rührwerk 2"
-    readonly property string schemeBtnRwTextNormal:
-        "Mit diesem Button wird das Rührwerk der %1 ein- bzw. ausgeschaltet.<br>".arg(Common.nameKesselStd)
-        + "<i><b>Grün:</b></i> Rührwerk läuft<br><i><b>Rot:</b></i> Rührwerk gesperrt"
-    readonly property string schemeBtnRw1TextX2:
-        "Mit diesem Button wird das Rührwerk der %1 ein- bzw. ausgeschaltet.<br>".arg(Common.nameKessel1)
-        + "<i><b>Grün:</b></i> Rührwerk läuft<br><i><b>Rot:</b></i> Rührwerk gesperrt"
-    readonly property string schemeBtnRw2TextX2:
-        "Mit diesem Button wird das Rührwerk der %1 ein- bzw. ausgeschaltet.<br>".arg(Common.nameKessel2)
-        + "<i><b>Grün:</b></i> Rührwerk läuft<br><i><b>Rot:</b></i> Rührwerk gesperrt"
+    function stirrerText(kettleName) {
+        return "Mit diesem Button wird das Rührwerk der %1 ein- bzw. ausgeschaltet.<br>".arg(kettleName)
+                + "<i><b>Grün:</b></i> Rührwerk läuft<br><i><b>Rot:</b></i> Rührwerk gesperrt"
+    }
+    readonly property string schemeBtnRwTextNormal: stirrerText(Common.nameKesselStd)
+    readonly property string schemeBtnRw1TextX2: stirrerText(Common.nameKessel1)
+    readonly property string schemeBtnRw2TextX2: stirrerText(Common.nameKessel2)
 
     readonly property string schemeBtnHandTitle: "Button Handbetrieb"
     readonly property string schemeBtnHandText:
