@@ -42,30 +42,26 @@ def _stored(name):
         raise ValueError(f"no recipe named {name!r}") from None
 
 
-def _new(value):
-    name = _text(value)
+def _add(source, name):
+    """Stores a copy of source under a new name and loads it as the current recipe."""
     if name in _store:
         raise ValueError(f"{name!r} exists already")
     recipe = RecipeClass()
-    recipe.take_other(Recipes.default)
+    recipe.take_other(source)
     recipe.name = name
+    recipe.file_path = ""
     _store[name] = recipe
     _publish_names()
     Recipes.current.take_other(recipe)
 
 
+def _new(value):
+    _add(Recipes.default, _text(value))
+
+
 def _copy(value):
     old, new = _pair(value)
-    source = _stored(old)
-    if new in _store:
-        raise ValueError(f"{new!r} exists already")
-    recipe = RecipeClass()
-    recipe.take_other(source)
-    recipe.name = new
-    recipe.file_path = ""
-    _store[new] = recipe
-    _publish_names()
-    Recipes.current.take_other(recipe)
+    _add(_stored(old), new)
 
 
 def _rename(value):
