@@ -8,6 +8,7 @@ would answer them. The real controller package replaces it on the plant
 through the interpreter's search path.
 """
 
+import os
 import sys
 
 from tavell import Logger
@@ -35,9 +36,25 @@ def _record(name, *args):
     Logger.info(f"controller: {name}({', '.join(repr(a) for a in args)})")
 
 
+def _plant_layout():
+    """The heating-zone counts of lines A and B from TAVELL_STANDIN_ZONES
+    ("A,B", default "4,0": one line; "4,4" is a three-vessel plant)."""
+    text = os.environ.get("TAVELL_STANDIN_ZONES", "4,0")
+    try:
+        count_a, count_b = (int(part) for part in text.split(","))
+    except ValueError:
+        Logger.warning(f"controller: TAVELL_STANDIN_ZONES={text!r} ist kein Paar 'A,B', nehme 4,0")
+        count_a, count_b = 4, 0
+    from tavell.values import Values
+
+    Values.heat_zone_count = count_a
+    Values.heat_zone_count_b = count_b
+
+
 def init(gui_mode, simulator):
     _record("init", gui_mode, simulator)
     Logger.debug(f"controller: argv={sys.argv!r}")
+    _plant_layout()
     _simulator.init(simulator)
 
 

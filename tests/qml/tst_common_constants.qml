@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
+import tavell.testing 1.0
 import tavell.values 1.0
 import "qrc:/qml/singletons"
 
@@ -56,8 +57,8 @@ TestCase {
         Common.w1 = 0
         Common.theme = Material.Dark
         Common.window = null
-        Values.heatZoneCount = -1
-        Values.heatZoneCountB = -1
+        TestHooks.setValue("heatZoneCount", -1)
+        TestHooks.setValue("heatZoneCountB", -1)
     }
 
     function test_calcWindowSize_data() {
@@ -111,8 +112,8 @@ TestCase {
     }
 
     function test_plantVariant(data) {
-        Values.heatZoneCount = data.zones
-        Values.heatZoneCountB = data.zonesB
+        TestHooks.setValue("heatZoneCount", data.zones)
+        TestHooks.setValue("heatZoneCountB", data.zonesB)
         compare(Common.isSpecial, data.special)
         compare(Common.cookingHeatZoneCount, data.cooking)
     }

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import QtTest 1.2
+import tavell.testing 1.0
 import tavell.values 1.0
 import "qrc:/qml"
 import "qrc:/qml/base"
@@ -55,8 +56,8 @@ Item {
         when: windowShown
 
         function cleanup() {
-            Values.heatZoneCount = -1
-            Values.heatZoneCountB = -1
+            TestHooks.setValue("heatZoneCount", -1)
+            TestHooks.setValue("heatZoneCountB", -1)
             Help.requested = false
             while (Dialogs.popupActive) {
                 const id = Dialogs.currentId
@@ -71,7 +72,7 @@ Item {
         }
 
         function test_zonePositionFollowsZoneCount(data) {
-            Values.heatZoneCount = data.count
+            TestHooks.setValue("heatZoneCount", data.count)
             const row = Help.schemeBtnHeatAll[0]
             compare(row.length, 4)
             verify(row[0].startsWith("Mit diesem Button kann die unterste Heizzone für das automatische Heizen "
@@ -84,7 +85,7 @@ Item {
         }
 
         function test_kettleRowsNameTheKettle() {
-            Values.heatZoneCount = 4
+            TestHooks.setValue("heatZoneCount", 4)
             compare(Help.schemeBtnHeatAll.length, 3)
             verify(Help.schemeBtnHeatAll[1][1].startsWith(
                        "Mit diesem Button kann die zweite (von unten) Heizzone der Maischepfanne für das automatische Heizen"))
@@ -99,7 +100,7 @@ Item {
         }
 
         function test_pumpTitlesFollowPlant(data) {
-            Values.heatZoneCountB = data.b
+            TestHooks.setValue("heatZoneCountB", data.b)
             compare(Help.schemeBtnPump1StopTitle, data.p1 + " Stop")
             compare(Help.schemeBtnPump1ForwardTitle, data.p1 + " vorwärts")
             compare(Help.schemeBtnPump1BackwardTitle, data.p1 + " rückwärts")

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.2
+import tavell.testing 1.0
 import tavell.gui 1.0
 import tavell.values 1.0
 import "qrc:/qml"
@@ -51,11 +52,11 @@ Item {
         }
 
         function test_lineEntriesFollowZoneCountB(data) {
-            Values.heatZoneCountB = data.b
+            TestHooks.setValue("heatZoneCountB", data.b)
             compare(entry("menuBrauprozess").visible, data.single)
             compare(entry("menuAutoA").visible, !data.single)
             compare(entry("menuAutoB").visible, !data.single)
-            Values.heatZoneCountB = -1
+            TestHooks.setValue("heatZoneCountB", -1)
         }
 
         function test_updatesShellOpensUpdatesTab() {

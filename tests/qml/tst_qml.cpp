@@ -3,6 +3,7 @@
 // that was running when it appeared.
 
 #include "state_objects.h"
+#include "values_setters.h"
 
 #include <QByteArray>
 #include <QMessageLogContext>
@@ -72,6 +73,16 @@ class TestHooks : public QObject
     Q_OBJECT
 
 public:
+    // Writes a Values property through its C++ setter, as the controller's
+    // binding does (clamping and change signals included).
+    Q_INVOKABLE void setValue(const QString &name, const QVariant &value)
+    {
+        const auto setter = valuesSetters().value(name);
+        if (!setter)
+            qFatal("TestHooks.setValue: no setter for %s", qPrintable(name));
+        setter(g_values, value);
+    }
+
     Q_INVOKABLE void setAutoActive(int line, bool active)
     {
         line == 1 ? g_auto.setActiveA(active) : g_auto.setActiveB(active);
@@ -126,17 +137,28 @@ public Q_SLOTS:
         if (!registered) {
             registered = true;
             // A provider hands the same global object to every engine; one
-            // engine is created per test file. Values is a stand-in holding
-            // the zone counts the shared screens read.
-            REGISTER_GLOBAL(Gui, g_gui, "tavell.gui", "Gui");
-            qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Values.qml")),
-                                     "tavell.values", 1, 0, "Values");
-            // The frame reads these; Bridge is a stand-in that records power calls.
-            REGISTER_GLOBAL(Auto, g_auto, "tavell.auto", "Auto_");
-            REGISTER_GLOBAL(Shell, g_shell, "tavell.shell", "Shell");
-            // The settings page sends through these.
+            // engine is created per test file. The screens see the program's
+            // own state objects; only Bridge is a stand-in (below).
             REGISTER_GLOBAL(Action, g_action, "tavell.action", "Action_");
+            REGISTER_GLOBAL(Actuator, g_actuator, "tavell.actuator", "Actuator");
+            REGISTER_GLOBAL(Auto, g_auto, "tavell.auto", "Auto_");
+            REGISTER_GLOBAL(AutoHandManager, g_autoHandManager, "tavell.auto", "AutoHandManager");
+            REGISTER_GLOBAL(Gui, g_gui, "tavell.gui", "Gui");
+            REGISTER_GLOBAL(HopfenTimer, g_hopfenTimer, "tavell.auto", "HopfenTimer");
+            REGISTER_GLOBAL(Recipes, g_recipes, "tavell.recipes", "Recipes");
+            REGISTER_GLOBAL(Sensor, g_sensor, "tavell.sensor", "Sensor");
+            REGISTER_GLOBAL(Shell, g_shell, "tavell.shell", "Shell");
+            REGISTER_GLOBAL(Simulator, g_simulator, "tavell.simulator", "Simulator");
+            REGISTER_GLOBAL(Values, g_values, "tavell.values", "Values");
             REGISTER_GLOBAL(Wifi, g_wifi, "tavell.wifi", "Wifi");
+            qmlRegisterUncreatableType<detail::_ActBase>("tavell.actuator", 1, 0, "ActuatorBase", QString());
+            qmlRegisterUncreatableType<DOut>("tavell.actuator", 1, 0, "DOut", QString());
+            qmlRegisterUncreatableType<Fu>("tavell.actuator", 1, 0, "Fu", QString());
+            qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase", QString());
+            qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QString());
+            qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
+            qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
+            qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");
