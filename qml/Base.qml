@@ -177,7 +177,7 @@ Item {
             }
         }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
-        PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
+        RecipesPage { objectName: "pageRecipes" }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {
             id: settingsLoader_

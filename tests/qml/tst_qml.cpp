@@ -103,6 +103,56 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // ---- recipes: the names and the current recipe as the controller writes them ----
+    Q_INVOKABLE void setRecipeNames(const QStringList &names)
+    {
+        g_recipes.setNames(QVector<QString>(names.begin(), names.end()));
+    }
+
+    // Back to the initial values, then the given fields (property names of
+    // Recipe; the arrays as lists of five).
+    Q_INVOKABLE void setCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        recipe->takeOther(*g_recipes.defaultRecipe());
+        updateCurrentRecipe(fields);
+    }
+
+    Q_INVOKABLE void updateCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            const QString &key = it.key();
+            const QVariant &v = it.value();
+            if (key == QLatin1String("name")) recipe->setName(v.toString());
+            else if (key == QLatin1String("commentWasser")) recipe->setCommentWasser(v.toString());
+            else if (key == QLatin1String("commentMalz")) recipe->setCommentMalz(v.toString());
+            else if (key == QLatin1String("commentGeneral")) recipe->setCommentGeneral(v.toString());
+            else if (key == QLatin1String("maischHg")) recipe->setMaischHg(v.toInt());
+            else if (key == QLatin1String("maischTemp")) recipe->setMaischTemp(v.toInt());
+            else if (key == QLatin1String("maischFillTemp")) recipe->setMaischFillTemp(v.toInt());
+            else if (key == QLatin1String("rasteN")) recipe->setRasteN(v.toInt());
+            else if (key == QLatin1String("lauternTemp")) recipe->setLauternTemp(v.toInt());
+            else if (key == QLatin1String("cookingTime")) recipe->setCookingTime(v.toInt());
+            else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
+            else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
+            else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
+            else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
+            else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());
+            else qFatal("TestHooks.updateCurrentRecipe: no setter for %s", qPrintable(key));
+        }
+    }
+
+private:
+    static QVector<int> intList(const QVariant &value)
+    {
+        QVector<int> out;
+        for (const QVariant &item : value.toList())
+            out.append(item.toInt());
+        return out;
+    }
 };
 
 namespace {
