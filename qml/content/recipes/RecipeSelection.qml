@@ -128,6 +128,7 @@ HelpFrame {
                     id: menu_
 
                     objectName: "recipeMenu"
+                    x: menuButton_.width - width
                     y: menuButton_.height
 
                     MenuItem {
