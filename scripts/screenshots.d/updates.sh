@@ -1,5 +1,6 @@
-# Updates tab: each sub-tab with the stand-in controller's packages, and a
-# changelog view, in both themes, on a two-vessel and a three-vessel plant.
+# Updates tab: each sub-tab with the stand-in controller's packages, a
+# changelog view and the console after an upgrade, in both themes, on a
+# two-vessel and a three-vessel plant.
 # Sourced by scripts/screenshots (start_program, click, shot, stop_program).
 
 updates_shots() {
@@ -14,16 +15,17 @@ updates_shots() {
     fi
     click 22 $(( settings_row * 44 + 22 ))              # settings
     click 530 29                                        # tab box
-    click 530 $(( 29 + 2 * 48 ))                        # "Updates"
-    click 290 ${UPDATES_TOP_ROW_Y:-30}                  # "Suche nach Updates"
+    click 530 132                                       # "Updates"
+    click 290 81                                        # "Suche nach Updates"
     shot "${tag}_overview"
-    click 380 ${UPDATES_TAB_Y:-80}                      # "Verfügbar"
+    click 413 134                                       # "Verfügbar"
     shot "${tag}_available"
-    click ${UPDATES_CHANGELOG_X:-960} ${UPDATES_ROW0_Y:-150}   # "Changelog" of the first row
+    click 929 214                                       # "Changelog" of the first row
     shot "${tag}_changelog"
-    click 620 ${UPDATES_TAB_Y:-80}                      # "Installiert"
+    click 657 134                                       # "Installiert"
     shot "${tag}_installed"
-    click 860 ${UPDATES_TAB_Y:-80}                      # "Ausgabekonsole"
+    click 778 81                                        # "Upgrade durchführen": red lines too
+    click 900 134                                       # "Ausgabekonsole"
     shot "${tag}_console"
     stop_program
     EXTRA_ENV=""
