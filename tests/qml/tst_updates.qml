@@ -180,6 +180,22 @@ Item {
             verify(Qt.colorEqual(cellOf(tab, 2, 0).color, "transparent"))
         }
 
+        function test_hoveredRowColoursItsCells() {
+            TestHooks.setShellInstalled([{ name: "a" }, { name: "b" }])
+            showSubTab(2)
+            const table = page.installed.table
+            const cellA = cellOf(page.installed, 0, 0)
+            const cellB = cellOf(page.installed, 0, 2)
+            mouseMove(cellA, 5, 5)
+            compare(table.hoveredRow, 0)
+            verify(Qt.colorEqual(cellB.color, Common.colorHovered))
+            verify(Qt.colorEqual(cellOf(page.installed, 1, 0).color, Common.bg2))
+            // Leaving the table clears the row once the short timer has run out.
+            mouseMove(page, 5, 5)
+            tryCompare(table, "hoveredRow", -1, 500)
+            verify(Qt.colorEqual(cellB.color, "transparent"))
+        }
+
         function test_invalidCellIndexIsReported() {
             TestHooks.setShellUpgradables([scene.rowTavell])
             showSubTab(1)
