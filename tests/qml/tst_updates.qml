@@ -293,6 +293,7 @@ Item {
         }
 
         function test_updatesShellPageShowsConsole() {
+            const initialPage = Gui.page
             const base = createTemporaryObject(baseComponent, scene)
             const settings = findChild(base, "settingsPage")
             verify(settings)
@@ -304,6 +305,7 @@ Item {
             compare(findChild(updates, "updatesView").currentItem, updates.consoleTab)
             TestHooks.setGuiPage(Gui.Updates)
             compare(updates.currentIndex, 0)
+            TestHooks.setGuiPage(initialPage)
         }
     }
 }
