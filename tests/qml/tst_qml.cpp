@@ -6,6 +6,7 @@
 #include "values_setters.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QMessageLogContext>
 #include <QObject>
 #include <QQmlComponent>
@@ -15,6 +16,9 @@
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QVector>
 #include <QtQuickTest>
 #include <QtTest>
 
@@ -153,6 +157,49 @@ private:
             out.append(item.toInt());
         return out;
     }
+
+public:
+    // Updates tab: Shell as the controller's binding writes it.
+    Q_INVOKABLE void setShellUpgradables(const QVariantList &rows) { g_shell.setUpgradables(toMaps(rows)); }
+    Q_INVOKABLE void setShellInstalled(const QVariantList &rows) { g_shell.setInstalled(toMaps(rows)); }
+    Q_INVOKABLE void setShellLocked(bool locked) { g_shell.setLocked(locked); }
+    Q_INVOKABLE void setShellTestingRepoEnabled(bool enabled) { g_shell.setTestingRepoEnabled(enabled); }
+    Q_INVOKABLE void setShellColors(const QColor &low, const QColor &medium, const QColor &high, const QColor &other)
+    {
+        g_shell.setColorUrgencyLow(low);
+        g_shell.setColorUrgencyMedium(medium);
+        g_shell.setColorUrgencyHigh(high);
+        g_shell.setColorUrgencyOther(other);
+    }
+    // Each map: name, date, distribution, version, urgency (texts) and changes (list of texts).
+    Q_INVOKABLE void setShellChangelogs(const QVariantList &entries)
+    {
+        QVector<ChangelogEntry> list;
+        for (const QVariant &value : entries) {
+            const QVariantMap map = value.toMap();
+            ChangelogEntry entry(&g_shell);
+            entry.setName(map.value(QStringLiteral("name")).toString());
+            entry.setDate(map.value(QStringLiteral("date")).toString());
+            entry.setDistribution(map.value(QStringLiteral("distribution")).toString());
+            entry.setVersion(map.value(QStringLiteral("version")).toString());
+            entry.setUrgencyStr(map.value(QStringLiteral("urgency")).toString());
+            entry.setChanges(map.value(QStringLiteral("changes")).toStringList().toVector());
+            list.append(entry);
+        }
+        g_shell.setChangelogs(list);
+    }
+    Q_INVOKABLE void shellAppendStdout(const QString &text) { Q_EMIT g_shell.appendStdout(text); }
+    Q_INVOKABLE void shellAppendStderr(const QString &text) { Q_EMIT g_shell.appendStderr(text); }
+    Q_INVOKABLE void setGuiPage(int page) { g_gui.setPage(static_cast<Gui::PageEnum>(page)); }
+
+private:
+    static QVector<QVariantMap> toMaps(const QVariantList &rows)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &row : rows)
+            maps.append(row.toMap());
+        return maps;
+    }
 };
 
 namespace {
@@ -207,6 +254,8 @@ public Q_SLOTS:
             qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase", QString());
             qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QString());
             qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
+            // As start-up does: the screens read ChangelogEntry.changes by this name.
+            qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
