@@ -145,14 +145,17 @@ bool SocketInterface::listen()
 
 void SocketInterface::ensureListening()
 {
-    // A server that never listened keeps the warnings of its start.
-    if (!listened || server->isListening())
+    // A server that never listened keeps the warnings of its start. After a
+    // failed accept QLocalServer still counts as listening, but its socket
+    // is closed and its file removed: the missing file tells.
+    if (!listened || QFile::exists(QString::fromLatin1(kSocketPath)))
         return;
     if (!listenLost) {
         listenLost = true;
         logWarning() << "Der Befehls-Socket hört nicht mehr zu:" << server->errorString()
                      << "- er wird neu geöffnet, sobald wieder Dateien frei sind";
     }
+    server->close();
     if (listen()) {
         listenLost = false;
         logInfo() << "Der Befehls-Socket hört wieder zu:" << kSocketPath;
