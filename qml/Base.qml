@@ -258,8 +258,7 @@ Item {
         target: Bridge
         function onException(e) {
             console.log("onException: " + JSON.stringify(e))
-            Dialogs.message(e.type, Dialogs.escapeHtml(e.text), "error",
-                            { traceback: e.withTraceback ? e.trace : null })
+            Dialogs.error(e)
         }
     }
 }
