@@ -56,6 +56,7 @@ def init(gui_mode, simulator):
     Logger.debug(f"controller: argv={sys.argv!r}")
     _plant_layout()
     _simulator.init(simulator)
+    _values.init()
 
 
 def action_from_cpp(action):

@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
+#include <QVector>
 #include <QtQuickTest>
 #include <QtTest>
 
@@ -103,6 +104,14 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // Value and machine settings: whether the screens' controls are usable,
+    // and the lists of sensor keys the controller offers.
+    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
+    Q_INVOKABLE void setValueStrings(const QString &name, const QStringList &texts)
+    {
+        setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
+    }
 };
 
 namespace {
