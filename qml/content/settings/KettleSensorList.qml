@@ -25,7 +25,16 @@ HelpFrame {
         return out
     }
 
+    // Sensor keys are long: the box is as wide as its widest entry.
+    property real entriesWidth_: 0
+
     function refill_() {
+        let widest = 0
+        for (const entry of entries) {
+            metrics_.text = entry
+            widest = Math.max(widest, metrics_.advanceWidth)
+        }
+        entriesWidth_ = widest
         list_.model = entries
         const idx = entries.indexOf(preselect)
         if (idx >= 0)
@@ -39,11 +48,18 @@ HelpFrame {
     onEntriesChanged: refill_()
     Component.onCompleted: refill_()
 
+    TextMetrics {
+        id: metrics_
+        font: list_.comboBox.font
+    }
+
     MySelectionList {
         id: list_
 
         objectName: "sensorList"
         anchors.fill: parent
+        comboBox.implicitWidth: Math.max(200, root.entriesWidth_ + comboBox.leftPadding + comboBox.rightPadding
+                                              + 4 * Common.spacing)
 
         onActivated: Values.toPy(root.code, root.entries[index])
     }
