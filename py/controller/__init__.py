@@ -57,6 +57,7 @@ def init(gui_mode, simulator):
     _plant_layout()
     _simulator.init(simulator)
     _recipes.init()
+    _values.init()
 
 
 def action_from_cpp(action):

@@ -200,6 +200,15 @@ private:
             maps.append(row.toMap());
         return maps;
     }
+
+public:
+    // Value and machine settings: whether the screens' controls are usable,
+    // and the lists of sensor keys the controller offers.
+    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
+    Q_INVOKABLE void setValueStrings(const QString &name, const QStringList &texts)
+    {
+        setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
+    }
 };
 
 namespace {
