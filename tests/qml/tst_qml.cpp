@@ -3,6 +3,7 @@
 // that was running when it appeared.
 
 #include "state_objects.h"
+#include "simulator_setters.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -103,6 +104,22 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // ---- simulator window: the inputs and parameters the controller writes ----
+    Q_INVOKABLE void setSensorState(int code, bool state)
+    {
+        DIn *input = g_sensor.dinFromEnum(static_cast<Sensor::SensorEnum>(code));
+        if (!input)
+            qFatal("TestHooks.setSensorState: no digital input %d", code);
+        input->setState(state);
+    }
+    Q_INVOKABLE void setSimulatorValue(const QString &name, const QVariant &value)
+    {
+        const auto setter = simulatorSetters().value(name);
+        if (!setter)
+            qFatal("TestHooks.setSimulatorValue: no setter for %s", qPrintable(name));
+        setter(g_simulator, value);
+    }
 };
 
 namespace {
