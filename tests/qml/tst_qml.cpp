@@ -120,6 +120,21 @@ public:
             qFatal("TestHooks.setSimulatorValue: no setter for %s", qPrintable(name));
         setter(g_simulator, value);
     }
+
+    // ---- network tab: what the controller writes into Wifi ----
+    Q_INVOKABLE void setWifiState(int state) { g_wifi.setState(static_cast<Wifi::WifiState>(state)); }
+    Q_INVOKABLE void setWifiSsid(const QString &ssid) { g_wifi.setSsid(ssid); }
+    Q_INVOKABLE void setWifiQuality(int percentage) { g_wifi.setQualityPercentage(percentage); }
+    Q_INVOKABLE void setWifiIs5GHz(bool is5GHz) { g_wifi.setIs5GHz(is5GHz); }
+    Q_INVOKABLE void setWifiScanResults(const QVariantMap &results) { g_wifi.setScanResults(results); }
+    Q_INVOKABLE void setWifiIpMapList(const QVariantList &list)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &entry : list)
+            maps.append(entry.toMap());
+        g_wifi.setIpMapList(maps);
+    }
+    Q_INVOKABLE void abortWifiScan() { Q_EMIT g_wifi.abortWifiScan(); }
 };
 
 namespace {
