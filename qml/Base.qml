@@ -8,6 +8,7 @@ import "singletons"
 import "content/menu"
 import "content/pages"
 import "content/popups"
+import "content/simulator"
 
 // The page container with the side menu, the click catcher and the routing of
 // the controller's dialog requests.
@@ -62,7 +63,7 @@ Item {
     }
 
     function helpClick(x, y) {
-        const found = findHelp(view_.currentItem, x, y)
+        const found = findHelp(simulator_, x, y) || findHelp(view_.currentItem, x, y)
         if (found) {
             Help.missCount = 0
             Dialogs.message("Hilfe" + (found.helpTitle ? " zu '" + found.helpTitle + "'" : ""), found.helpText, "info")
@@ -184,12 +185,16 @@ Item {
 
             objectName: "settingsLoader"
 
-            onLoaded: item.isCurrent = Qt.binding(function() { return settingsLoader_.SwipeView.isCurrentItem })
+            onLoaded: {
+                item.isCurrent = Qt.binding(function() { return settingsLoader_.SwipeView.isCurrentItem })
+                item.simulatorWindow = Qt.binding(function() { return simulator_.item ? simulator_.item.window : null })
+            }
 
             Component.onCompleted: {
                 switch (Bridge.platform) {
                 case "raspi":
-                    setSource(Qt.resolvedUrl("content/pages/SettingsPage.qml"), { pageIndex: SwipeView.index })
+                    setSource(Qt.resolvedUrl("content/pages/SettingsPage.qml"),
+                              { pageIndex: SwipeView.index, simulatorWindow: simulator_.item ? simulator_.item.window : null })
                     break
                 case "desktop":
                 case "wasm":
@@ -211,6 +216,20 @@ Item {
             for (let i = 0; i < view_.count; ++i)
                 view_.itemAt(i).visible = i === view_.currentIndex
         }
+    }
+
+    // Simulator mode only: the gear button in the corner and the simulator
+    // window it brings back.
+    Loader {
+        id: simulator_
+
+        objectName: "simulatorLoader"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: Common.spacing
+        z: 8
+        active: Bridge.simulator
+        sourceComponent: SimulatorControls { }
     }
 
     MouseArea {

@@ -3,6 +3,7 @@
 // that was running when it appeared.
 
 #include "state_objects.h"
+#include "simulator_setters.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -209,6 +210,37 @@ public:
     {
         setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
     }
+
+    // ---- simulator window: the inputs and parameters the controller writes ----
+    Q_INVOKABLE void setSensorState(int code, bool state)
+    {
+        DIn *input = g_sensor.dinFromEnum(static_cast<Sensor::SensorEnum>(code));
+        if (!input)
+            qFatal("TestHooks.setSensorState: no digital input %d", code);
+        input->setState(state);
+    }
+    Q_INVOKABLE void setSimulatorValue(const QString &name, const QVariant &value)
+    {
+        const auto setter = simulatorSetters().value(name);
+        if (!setter)
+            qFatal("TestHooks.setSimulatorValue: no setter for %s", qPrintable(name));
+        setter(g_simulator, value);
+    }
+
+    // ---- network tab: what the controller writes into Wifi ----
+    Q_INVOKABLE void setWifiState(int state) { g_wifi.setState(static_cast<Wifi::WifiState>(state)); }
+    Q_INVOKABLE void setWifiSsid(const QString &ssid) { g_wifi.setSsid(ssid); }
+    Q_INVOKABLE void setWifiQuality(int percentage) { g_wifi.setQualityPercentage(percentage); }
+    Q_INVOKABLE void setWifiIs5GHz(bool is5GHz) { g_wifi.setIs5GHz(is5GHz); }
+    Q_INVOKABLE void setWifiScanResults(const QVariantMap &results) { g_wifi.setScanResults(results); }
+    Q_INVOKABLE void setWifiIpMapList(const QVariantList &list)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &entry : list)
+            maps.append(entry.toMap());
+        g_wifi.setIpMapList(maps);
+    }
+    Q_INVOKABLE void abortWifiScan() { Q_EMIT g_wifi.abortWifiScan(); }
 };
 
 namespace {
