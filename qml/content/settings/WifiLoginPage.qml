@@ -31,7 +31,6 @@ Page {
 
         Label {
             objectName: "essidLabel"
-            textFormat: Text.PlainText
             text: `Passwort für: ${root.essid}`
             // The SSID is chosen by whoever runs the access point.
             textFormat: Text.PlainText
