@@ -56,6 +56,9 @@ def init(gui_mode, simulator):
     Logger.debug(f"controller: argv={sys.argv!r}")
     _plant_layout()
     _simulator.init(simulator)
+    from . import auto
+
+    auto.offer_recovery()
 
 
 def action_from_cpp(action):
@@ -79,6 +82,9 @@ def gui_value_from_cpp(code, value):
     # The screen waits for this call to return: only queue a toast, never wait.
     if code == GuiEnum.DialogData:
         Gui.toast_notify(f"Dialogdaten erhalten: {value!r}", IconEnum.Info)
+        from . import auto
+
+        auto.dialog_data(value)
 
 
 def recipe_action_from_cpp(code, value):

@@ -135,7 +135,8 @@ Item {
             compare(Dialogs.currentId, "7")
             mouseClick(findChild(popup.contentItem, "fuellenOk"))
             tryCompare(popup, "visible", false)
-            compare(dialogData(), ['{"7":{"a":true},"current":null}'])
+            // Two-vessel plant: counter reset with the global-reset box set.
+            compare(dialogData(), ['{"7":{"a":true,"v":[true,true]},"current":null}'])
             compare(scene.reports[0], [Gui.PopupOpened, "true"])
             compare(scene.reports[scene.reports.length - 1], [Gui.PopupOpened, "false"])
             compare(popup.id_, 0)

@@ -103,6 +103,30 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // ---- automatic sequence pages ----
+    Q_INVOKABLE void setAutoStep(int line, int step)
+    {
+        line == 1 ? g_auto.setStepA(step) : g_auto.setStepB(step);
+    }
+    Q_INVOKABLE void setStepBOffset(int offset) { g_auto.setStepBOffset(offset); }
+    Q_INVOKABLE void setWaitForAckn(bool wait) { g_auto.setWaitForAckn(wait); }
+    Q_INVOKABLE void setRecoveryCount(int count) { g_auto.setRecoveryCount(count); }
+    Q_INVOKABLE void setUseLauterPumpFreq(bool use) { g_auto.setUseLauterPumpFreq(use); }
+    // Temporary frequencies of the running sequence.
+    Q_INVOKABLE void setAutoFrequencies(int rw1, int pump1, int pumpLautern, int rw2, int pump2)
+    {
+        g_auto.setFuFreqSpRw1(rw1);
+        g_auto.setFuFreqSpPump1(pump1);
+        g_auto.setFuFreqSpPumpLautern(pumpLautern);
+        g_auto.setFuFreqSpRw2(rw2);
+        g_auto.setFuFreqSpPump2(pump2);
+    }
+    Q_INVOKABLE void setRecipeNames(const QStringList &names) { g_recipes.setNames(names.toVector()); }
+    Q_INVOKABLE void setLineRecipeName(int line, const QString &name)
+    {
+        (line == 1 ? g_recipes.autoA() : g_recipes.autoB())->setName(name);
+    }
 };
 
 namespace {
