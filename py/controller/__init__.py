@@ -63,6 +63,9 @@ def init(gui_mode, simulator):
 
 def action_from_cpp(action):
     _record("action_from_cpp", action)
+    from . import auto
+
+    auto.action_from_cpp(action)
 
 
 def actuator_toggle_from_cpp(code):

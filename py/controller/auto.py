@@ -10,16 +10,20 @@ Resume data of interrupted runs are offered at start-up when
 TAVELL_STANDIN_RECOVERY names their steps ("A,B", StepsEnum values, either
 may be empty: "2" offers line A's run stopped at the rests, ",5" line B's at
 heating). A start at filling asks for the filling popup; a "Recovery" start
-with runs of both lines asks which to resume.
+with runs of both lines asks which to resume. With TAVELL_STANDIN_PREPARE
+set to 1 or 2, line A's or line B's prepare popup is asked for a few seconds
+after the screens are ready (time enough to switch the theme first).
 """
 
 import collections
 import os
+import threading
 import time
 
 from tavell import Logger
+from tavell.action import ActionEnum
 from tavell.auto import FIRST_STEP, SEPARATOR_STEP, Auto, AutoEnum, StepsEnum
-from tavell.gui import Gui, PopupEnum
+from tavell.gui import Gui, PageEnum, PopupEnum
 from tavell.hopfentimer import HopfenTimer
 from tavell.values import Values
 
@@ -37,6 +41,9 @@ STEP_NAMES = ("Füllen", "Einmaischen", "Rasten", "Abmaischen", "Läutern", "Hei
 # The ids under which the stand-in asks for its popups.
 FILLING_POPUP_ID = 902
 RECOVERY_POPUP_ID = 901
+
+# Seconds from the screens being ready to asking for the prepare popup.
+PREPARE_DELAY = 3.0
 
 _TOGGLES = {
     AutoEnum.HandEnabled: "hand_enabled",
@@ -138,6 +145,24 @@ def dialog_data(value):
     for line in _resumable():
         if chosen.get(line):
             _resume(line)
+
+
+def _ask_prepare(line):
+    if line == "1":
+        Auto.auto_1_popup_prepare()
+    elif line == "2":
+        # The popup belongs to line B's page, which must be shown first.
+        Gui.page = PageEnum.Auto2
+        Auto.auto_2_popup_prepare()
+
+
+def action_from_cpp(action):
+    if action == ActionEnum.GuiReady:
+        line = os.environ.get("TAVELL_STANDIN_PREPARE", "")
+        if line:
+            timer = threading.Timer(PREPARE_DELAY, _ask_prepare, (line,))
+            timer.daemon = True
+            timer.start()
 
 
 def offer_recovery():

@@ -3,9 +3,11 @@
 import importlib.util
 import os
 import sys
+import time
 
 import pytest
 
+from tavell.action import ActionEnum
 from tavell.auto import Auto, AutoEnum, StepsEnum
 from tavell.gui import PopupEnum
 from tavell.hopfentimer import HopfenTimer
@@ -225,3 +227,21 @@ def test_two_runs_ask_which_to_resume(controller, popups, three_vessels):
     assert (Auto.active_a, Auto.active_b, Auto.step_b) == (False, True, 6)
     # Line A's run is still offered.
     assert (Auto.recovery_data_a.step, Auto.recovery_count) == (2, 2)
+
+
+def test_prepare_popup_asked_for_after_the_screens_are_ready(controller, monkeypatch):
+    asked = []
+
+    class Signals:
+        def auto_1_popup_prepare(self):
+            asked.append(1)
+
+    monkeypatch.setattr(controller.auto, "Auto", Signals())
+    monkeypatch.setattr(controller.auto, "PREPARE_DELAY", 0.05)
+    monkeypatch.setenv("TAVELL_STANDIN_PREPARE", "1")
+    controller.auto.action_from_cpp(ActionEnum.ResetFlows)
+    controller.auto.action_from_cpp(ActionEnum.GuiReady)
+    deadline = time.monotonic() + 5
+    while not asked and time.monotonic() < deadline:
+        time.sleep(0.01)
+    assert asked == [1]

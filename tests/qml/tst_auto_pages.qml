@@ -7,6 +7,7 @@ import tavell.recipes 1.0
 import tavell.testing 1.0
 import "qrc:/qml"
 import "qrc:/qml/singletons"
+import "qrc:/qml/content/pages"
 
 Item {
     id: scene
@@ -25,6 +26,11 @@ Item {
     Connections {
         target: Recipes
         function onToPy(code, value) { scene.recipeRequests.push([code, value]) }
+    }
+
+    Component {
+        id: narrowPage
+        Automatik { }
     }
 
     SignalSpy { id: pageSpy; target: Gui; signalName: "changedPage" }
@@ -390,6 +396,26 @@ Item {
             compare(AutoExt.stepX, 5)
             compare([AutoExt.nameStep1Fuellen, AutoExt.nameStep6Heizen, AutoExt.nameStep7Kochen],
                     ["Füllen", "Heizphase Kochen", "Kochen"])
+        }
+
+        function test_schemeBesideOrBelowTheSteps() {
+            const area = pageA.schemeArea
+            const flick = findChild(pageA, "pageFlickable")
+            // Wide: beside the steps, as high as the page, nothing scrolls.
+            verify(!pageA.narrow)
+            verify(!flick.interactive)
+            verify(area.x > pageA.stepView.mapToItem(pageA, pageA.stepView.width, 0).x)
+            compare(area.height, pageA.height - 2 * Common.spacing)
+            // Narrower than the breakpoint: below them, the page scrolls.
+            const page = createTemporaryObject(narrowPage, scene, { width: Common.breakpoint - 1, height: 400 })
+            const below = page.schemeArea
+            verify(page.narrow)
+            tryVerify(function() { return below.y >= page.stepView.mapToItem(below.parent, 0, page.stepView.height).y })
+            compare(below.width, page.width - 2 * Common.spacing)
+            verify(below.height > 0)
+            const scroller = findChild(page, "pageFlickable")
+            verify(scroller.interactive)
+            verify(scroller.contentHeight > page.height)
         }
 
         function test_pageReportsBecomingCurrent() {

@@ -104,6 +104,14 @@ Page {
         forms_ = zonesB > 0 ? formsTwoLines : formsOneLine
     }
 
+    // A selection box's list is as wide as its longest entry needs.
+    function listWidth_(box, entries) {
+        let widest = box.width
+        for (let i = 0; i < entries.length; ++i)
+            widest = Math.max(widest, entryMetrics_.advanceWidth(entries[i]) + 3 * Common.spacing + 32)
+        return Math.min(widest, root.width - 2 * Common.spacing)
+    }
+
     function start_() {
         Auto_.toPy(Auto_.Start, [startIndex, pageEnum])
     }
@@ -121,6 +129,11 @@ Page {
     Connections {
         target: Values
         function onHeatZoneCountBChanged() { root.applyZones_() }
+    }
+
+    FontMetrics {
+        id: entryMetrics_
+        font: stepList_.comboBox.font
     }
 
     Component {
@@ -225,6 +238,7 @@ Page {
                         model: root.stepModel
                         currentIndex: root.position
                         comboBox.delegate: stepDelegate_
+                        comboBox.popup.width: root.listWidth_(stepList_.comboBox, root.stepModel)
 
                         onActivated: root.showEntry(index)
 
@@ -265,6 +279,7 @@ Page {
                         }
                         comboBox.displayText: root.recipe.name
                         comboBox.delegate: recipeDelegate_
+                        comboBox.popup.width: root.listWidth_(recipeList_.comboBox, Recipes.names)
                         enabled: !root.running && !root.recoveryChosen
 
                         onActivated: Recipes.toPy(root.line === 1 ? Recipes.SetAuto1Name : Recipes.SetAuto2Name,

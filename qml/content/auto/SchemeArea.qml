@@ -89,11 +89,17 @@ Item {
             enabled: view_.currentIndex > 0
             onClicked: root.showView(view_.currentIndex - 1)
         }
-        PageIndicator {
-            count: view_.count
-            currentIndex: view_.currentIndex
-            Layout.alignment: Qt.AlignHCenter
+        Item {
+            implicitHeight: indicator_.implicitHeight
             Layout.fillWidth: true
+
+            PageIndicator {
+                id: indicator_
+
+                anchors.centerIn: parent
+                count: view_.count
+                currentIndex: view_.currentIndex
+            }
         }
         ToolButton {
             objectName: "schemeNext"

@@ -33,6 +33,7 @@ MyPopup {
 
             objectName: "prepareSteps"
             text: "Starte mit Schritt"
+            wrap: true
             Layout.fillWidth: true
             Layout.margins: 10
             comboBox.delegate: root.delegate
