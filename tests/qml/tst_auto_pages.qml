@@ -113,6 +113,16 @@ Item {
             compare(pageB.visible, data.b >= 3)
         }
 
+        function test_shorterListTakesBackAChosenStep() {
+            TestHooks.setValue("heatZoneCountB", 0)
+            pageA.showEntry(6)
+            compare(pageA.stepView.currentIndex, 6)
+            TestHooks.setValue("heatZoneCountB", 4)
+            compare(pageA.position, 3)
+            pageA.startStopButton.activated()
+            compare(scene.starts, [[Auto_.Start, "[3,0]"]])
+        }
+
         function test_schemePagingButtons() {
             TestHooks.setValue("heatZoneCountB", 4)
             const area = pageA.schemeArea

@@ -102,6 +102,9 @@ Page {
         if (shortListWithLineB)
             stepCount_ = zonesB > 0 ? 4 : stepNames.length
         forms_ = zonesB > 0 ? formsTwoLines : formsOneLine
+        // A chosen step the shorter list no longer offers is not started.
+        if (!running && position >= stepModel.length)
+            showEntry(position)
     }
 
     // A selection box's list is as wide as its longest entry needs.

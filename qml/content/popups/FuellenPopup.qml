@@ -137,13 +137,6 @@ MyPopup {
                 interval: Common.delayButtonDelay
                 onTriggered: number_.stepSize = 10
             }
-
-            Keys.onPressed: {
-                if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                    content_.forceActiveFocus()
-                    event.accepted = true
-                }
-            }
         }
 
         RowLayout {
