@@ -160,19 +160,12 @@ Item {
             compare(scene.starts[2], [Auto_.Start, "[3,0]"])
         }
 
-        function test_lineBStartsWithOffset() {
-            TestHooks.setValue("heatZoneCountB", 4)
-            compare(pageB.position, 0)
-            pageB.startStopButton.activated()
-            pageB.showEntry(2)
-            pageB.startStopButton.activated()
-            compare(scene.starts, [[Auto_.Start, "[4,1]"], [Auto_.Start, "[6,1]"]])
-        }
-
         function test_prepareSendsChosenStep_data() {
             return [{ tag: "A recovery", line: 1, resume: true, entry: 0, value: "[-1,0]" },
                     { tag: "A filling", line: 1, resume: true, entry: 1, value: "[0,0]" },
                     { tag: "A rests", line: 1, resume: false, entry: 2, value: "[2,0]" },
+                    // Line B's entries count from its offset: Läutern is step 4.
+                    { tag: "B lautering", line: 2, resume: false, entry: 0, value: "[4,1]" },
                     { tag: "B heating", line: 2, resume: false, entry: 1, value: "[5,1]" }]
         }
 
@@ -352,16 +345,26 @@ Item {
             TestHooks.setWaitForAckn(data.wait)
             compare(button.state, data.state)
             compare(button.text, data.text)
-            if (data.state === "waiting1")
+            if (data.state === "waiting1") {
+                // Grey fades in, then it blinks between green and grey.
                 tryCompare(button, "state", "waiting2", 2000)
+                const near = function(c) {
+                    return function() {
+                        const b = button.color_
+                        return Math.abs(b.r - c.r) + Math.abs(b.g - c.g) + Math.abs(b.b - c.b) < 0.15
+                    }
+                }
+                tryVerify(near(button.green_), 1500)
+                tryVerify(near(button.grey_), 1500)
+                tryVerify(near(button.green_), 1500)
+            }
             button.activated()
             const expected = data.state === "" ? Auto_.Start
                            : data.state === "started" ? (data.line === 1 ? Auto_.StopA : Auto_.StopB)
                            : Auto_.FinishAckn
             compare(scene.starts.length, 1)
             compare(scene.starts[0][0], expected)
-            if (expected !== Auto_.Start)
-                compare(scene.starts[0][1], "null")
+            compare(scene.starts[0][1], expected !== Auto_.Start ? "null" : data.line === 1 ? "[0,0]" : "[4,1]")
         }
 
         function test_buttonHoldTriggersOnceAndUnchecks() {
