@@ -145,37 +145,26 @@ Item {
         interactive: false
         clip: true
 
-        onCurrentIndexChanged: {
+        // Line B's page exists on a three-vessel plant only.
+        function pageShown(i) {
+            return i !== 1 || Common.isSpecial
+        }
+
+        function showPages() {
             for (let i = 0; i < count; ++i)
-                itemAt(i).visible = true
+                itemAt(i).visible = pageShown(i)
             hideTimer_.restart()
         }
 
-        PlaceholderPage {
+        onCurrentIndexChanged: showPages()
+
+        Automatik {
             id: pageAuto1_
-            property alias preparePopup: prepare1_
             objectName: "pageAuto1"
-            pageEnum: Gui.Auto1
-            heading: "Automatik"
-            PreparePopup {
-                id: prepare1_
-                objectName: "preparePopupA"
-                stepText: "1. Füllen"
-                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.StepFuellen, Gui.Auto1])
-            }
         }
-        PlaceholderPage {
+        Automatik2 {
             id: pageAuto2_
-            property alias preparePopup: prepare2_
             objectName: "pageAuto2"
-            pageEnum: Gui.Auto2
-            heading: "Automatik2"
-            PreparePopup {
-                id: prepare2_
-                objectName: "preparePopupB"
-                stepText: "5. Läutern"
-                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.stepBOffset, Gui.Auto2])
-            }
         }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
         RecipesPage { objectName: "pageRecipes" }
@@ -214,7 +203,7 @@ Item {
         running: true
         onTriggered: {
             for (let i = 0; i < view_.count; ++i)
-                view_.itemAt(i).visible = i === view_.currentIndex
+                view_.itemAt(i).visible = i === view_.currentIndex && view_.pageShown(i)
         }
     }
 
@@ -249,6 +238,11 @@ Item {
     PowerPopup { id: power_ }
     FuellenPopup { id: fuellen_ }
     SelectRecoveryABPopup { id: recovery_ }
+
+    Connections {
+        target: Common
+        function onIsSpecialChanged() { view_.showPages() }
+    }
 
     Connections {
         target: Auto_

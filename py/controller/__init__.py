@@ -60,10 +60,16 @@ def init(gui_mode, simulator):
     _simulator.init(simulator)
     _recipes.init()
     _values.init()
+    from . import auto
+
+    auto.offer_recovery()
 
 
 def action_from_cpp(action):
     _record("action_from_cpp", action)
+    from . import auto
+
+    auto.action_from_cpp(action)
 
 
 def actuator_toggle_from_cpp(code):
@@ -83,6 +89,9 @@ def gui_value_from_cpp(code, value):
     # The screen waits for this call to return: only queue a toast, never wait.
     if code == GuiEnum.DialogData:
         Gui.toast_notify(f"Dialogdaten erhalten: {value!r}", IconEnum.Info)
+        from . import auto
+
+        auto.dialog_data(value)
 
 
 def recipe_action_from_cpp(code, value):

@@ -241,6 +241,29 @@ public:
         g_wifi.setIpMapList(maps);
     }
     Q_INVOKABLE void abortWifiScan() { Q_EMIT g_wifi.abortWifiScan(); }
+
+    // ---- automatic sequence pages ----
+    Q_INVOKABLE void setAutoStep(int line, int step)
+    {
+        line == 1 ? g_auto.setStepA(step) : g_auto.setStepB(step);
+    }
+    Q_INVOKABLE void setStepBOffset(int offset) { g_auto.setStepBOffset(offset); }
+    Q_INVOKABLE void setWaitForAckn(bool wait) { g_auto.setWaitForAckn(wait); }
+    Q_INVOKABLE void setRecoveryCount(int count) { g_auto.setRecoveryCount(count); }
+    Q_INVOKABLE void setUseLauterPumpFreq(bool use) { g_auto.setUseLauterPumpFreq(use); }
+    // Temporary frequencies of the running sequence.
+    Q_INVOKABLE void setAutoFrequencies(int rw1, int pump1, int pumpLautern, int rw2, int pump2)
+    {
+        g_auto.setFuFreqSpRw1(rw1);
+        g_auto.setFuFreqSpPump1(pump1);
+        g_auto.setFuFreqSpPumpLautern(pumpLautern);
+        g_auto.setFuFreqSpRw2(rw2);
+        g_auto.setFuFreqSpPump2(pump2);
+    }
+    Q_INVOKABLE void setLineRecipeName(int line, const QString &name)
+    {
+        (line == 1 ? g_recipes.autoA() : g_recipes.autoB())->setName(name);
+    }
 };
 
 namespace {
