@@ -110,15 +110,38 @@ Item {
     Component.onCompleted: {
         Dialogs.overlay = root
         Material.accent = "#6fa4ce"
+        Common.h = Qt.binding(function() { return view_.height })
+        Common.w1 = Qt.binding(function() { return view_.width })
+        Common.fSize = Qt.binding(function() { return view_.font.pointSize })
         onPageChanged()
     }
 
-    // The hidden top bar owns the toast.
+    // The hidden top bar: its tabs and power button are never shown; it owns
+    // the toast, which shows at its top left.
     Item {
         id: topBar_
+        objectName: "topBar"
         width: parent.width
         height: 40
         z: 100
+        TabBar {
+            objectName: "topTabBar"
+            width: parent.width - topPower_.width
+            height: parent.height
+            visible: false
+            TabButton { text: "Automatik" }
+            TabButton { text: "Rezepte" }
+            TabButton { text: "Settings" }
+        }
+        ToolButton {
+            id: topPower_
+            objectName: "topPowerButton"
+            anchors.right: parent.right
+            height: parent.height
+            visible: false
+            icon.source: "qrc:/img/power.svg"
+            onClicked: power_.open()
+        }
         Toast {
             id: toast_
             height: parent.height
@@ -146,7 +169,7 @@ Item {
 
         onCurrentIndexChanged: {
             for (let i = 0; i < count; ++i)
-                itemAt(i).visible = true
+                itemAt(i).visible = itemAt(i).allowed !== false
             hideTimer_.restart()
         }
 
@@ -176,7 +199,14 @@ Item {
                 onAccepted: Auto_.toPy(Auto_.Start, [Auto_.stepBOffset, Gui.Auto2])
             }
         }
-        PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
+        PlaceholderPage {
+            // Shown only once the report exists.
+            readonly property bool allowed: Common.reportVisible
+            visible: allowed
+            objectName: "pageReport"
+            pageEnum: Gui.Report
+            heading: "Brauprotokoll"
+        }
         PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {
@@ -209,7 +239,7 @@ Item {
         running: true
         onTriggered: {
             for (let i = 0; i < view_.count; ++i)
-                view_.itemAt(i).visible = i === view_.currentIndex
+                view_.itemAt(i).visible = i === view_.currentIndex && view_.itemAt(i).allowed !== false
         }
     }
 

@@ -103,6 +103,9 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // Screen frame: the page the controller writes, any value Python can build.
+    Q_INVOKABLE void setGuiPage(int page) { g_gui.setPage(static_cast<Gui::PageEnum>(page)); }
 };
 
 namespace {
