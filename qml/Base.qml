@@ -111,15 +111,38 @@ Item {
     Component.onCompleted: {
         Dialogs.overlay = root
         Material.accent = "#6fa4ce"
+        Common.h = Qt.binding(function() { return view_.height })
+        Common.w1 = Qt.binding(function() { return view_.width })
+        Common.fSize = Qt.binding(function() { return view_.font.pointSize })
         onPageChanged()
     }
 
-    // The hidden top bar owns the toast.
+    // The hidden top bar: its tabs and power button are never shown; it owns
+    // the toast, which shows at its top left.
     Item {
         id: topBar_
+        objectName: "topBar"
         width: parent.width
         height: 40
         z: 100
+        TabBar {
+            objectName: "topTabBar"
+            width: parent.width - topPower_.width
+            height: parent.height
+            visible: false
+            TabButton { text: "Automatik" }
+            TabButton { text: "Rezepte" }
+            TabButton { text: "Settings" }
+        }
+        ToolButton {
+            id: topPower_
+            objectName: "topPowerButton"
+            anchors.right: parent.right
+            height: parent.height
+            visible: false
+            icon.source: "qrc:/img/power.svg"
+            onClicked: power_.open()
+        }
         Toast {
             id: toast_
             height: parent.height
@@ -145,9 +168,10 @@ Item {
         interactive: false
         clip: true
 
-        // Line B's page exists on a three-vessel plant only.
+        // Line B's page exists on a three-vessel plant only; a page may
+        // forbid itself (the report, until it exists).
         function pageShown(i) {
-            return i !== 1 || Common.isSpecial
+            return (i !== 1 || Common.isSpecial) && itemAt(i).allowed !== false
         }
 
         function showPages() {
@@ -166,7 +190,14 @@ Item {
             id: pageAuto2_
             objectName: "pageAuto2"
         }
-        PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
+        PlaceholderPage {
+            // Shown only once the report exists.
+            readonly property bool allowed: Common.reportVisible
+            visible: allowed
+            objectName: "pageReport"
+            pageEnum: Gui.Report
+            heading: "Brauprotokoll"
+        }
         RecipesPage { objectName: "pageRecipes" }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {

@@ -11,6 +11,8 @@ import "content/components"
 ApplicationWindow {
     id: root
 
+    // The toast of the hidden top bar (what Common.notify shows).
+    readonly property Item toast: base_.toast
     property rect posAndSizeRect: Qt.rect(x, y, width, height)
     // Set while closing: leaving full screen on the way out must not replace
     // the last windowed geometry that the settings page stores.
@@ -42,7 +44,6 @@ ApplicationWindow {
             showFullScreen()
         Gui.fullscreen = Qt.binding(function() { return root.visibility === Window.FullScreen })
         Common.mainHeight = Qt.binding(function() { return inputPanel_.y })
-        Common.w1 = Qt.binding(function() { return base_.width - base_.sideMenu.collapsedWidth })
         Common.window = root
     }
 

@@ -244,14 +244,19 @@ QtObject {
         return _open[String(id)]
     }
 
+    // The controller's decision: its accept is the dialog's plain accept, so
+    // a popup's own check of the operator's input (customAccept) is passed by.
     function closeDialog(id, accept) {
         const entry = _open[String(id)]
         if (entry === undefined)
             return
-        if (accept)
-            _accept(entry[0])
+        const dialog = entry[0]
+        if (!accept)
+            _reject(dialog)
+        else if (typeof dialog.accept === "function")
+            dialog.accept()
         else
-            _reject(entry[0])
+            dialog.close()
     }
 
     function _accept(dialog) {

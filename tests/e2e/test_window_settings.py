@@ -47,8 +47,8 @@ def test_first_start_stores_default_placement(start, home):
         "maximized": "false", "width": "700", "height": "500"}
     # The offscreen platform keeps a window's frame margin inside the screen.
     assert stored["x"] in ("0", "1") and stored["y"] in ("0", "1")
-    # The system theme is kept until the operator chooses one.
-    assert "theme" not in stored
+    # The theme in use is stored from the first start on.
+    assert stored["theme"] in ("0", "1")
 
 
 @pytest.mark.parametrize("how", ["socket", "option"])

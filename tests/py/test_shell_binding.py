@@ -105,6 +105,16 @@ def test_package_lists_take_sequences_and_are_copied(name):
 
 
 @pytest.mark.parametrize("name", ["installed", "upgradables"])
+def test_package_list_write_changing_only_a_type_is_stored(name):
+    setattr(Shell, name, [{"name": "a", "version": 2.1}])
+    setattr(Shell, name, [{"name": "a", "version": "2.10"}])
+    assert getattr(Shell, name) == [{"name": "a", "version": "2.10"}]
+    setattr(Shell, name, [{"name": "a", "version": "2.10", "changelogAvailable": 1}])
+    setattr(Shell, name, [{"name": "a", "version": "2.10", "changelogAvailable": True}])
+    assert getattr(Shell, name)[0]["changelogAvailable"] is True
+
+
+@pytest.mark.parametrize("name", ["installed", "upgradables"])
 def test_package_list_failing_inside_python_gives_empty_list(name, capfd):
     setattr(Shell, name, [{"name": "a"}])
     setattr(Shell, name, 5)
@@ -299,6 +309,13 @@ def test_entries_differing_in_one_text_are_not_equal(field):
 
 def test_entries_differing_only_in_changes_are_equal():
     assert entry(changes=["eins"]) == entry(changes=["zwei", "drei"])
+
+
+def test_changelogs_with_updated_change_texts_are_stored():
+    # Equal entries to Python, but the controller's new texts must reach the screen.
+    Shell.changelogs = vector(entry(version="1", changes=["eins"]), entry(version="2"))
+    Shell.changelogs = vector(entry(version="1", changes=["eins", "neu"]), entry(version="2"))
+    assert Shell.changelogs[0].changes == ["eins", "neu"]
 
 
 def test_entry_compared_with_other_objects():

@@ -290,6 +290,8 @@ class Celsius(float):
 @pytest.mark.parametrize("given,stored", [
     (55.0, 55.0), (55, 55.0), (-12, -12.0), (Celsius(20.5), 20.5), ("Fühler defekt", "Fühler defekt"),
     (True, "True"), (None, "None"), (10 ** 400, str(10 ** 400)), ([1], "[1]"),
+    # Numbers beyond a float's range stay text; infinity itself is a number.
+    (10 ** 39, str(10 ** 39)), (-1e300, "-1e+300"), (float("inf"), float("inf")),
 ])
 def test_temperature_is_a_number_or_an_error_text(given, stored):
     Values.temp_zone_1 = given
@@ -342,6 +344,14 @@ def test_maps_and_lists_are_copied_both_ways():
     read = Values.w1
     read.clear()
     assert len(Values.w1) == 2
+
+    # A write that changes only a value's type, at any depth, is stored.
+    for name in ("upgrade_ignore_versions", "unknown_w1_sensors_values"):
+        for value in ({"pkg": 1.1, "n": {"v": [2.1, 1]}}, {"pkg": "1.1", "n": {"v": [2.1, 1]}},
+                      {"pkg": "1.1", "n": {"v": ["2.10", 1]}}, {"pkg": "1.1", "n": {"v": ["2.10", True]}}):
+            setattr(Values, name, value)
+            assert getattr(Values, name) == value
+            assert [type(x) for x in getattr(Values, name)["n"]["v"]] == [type(x) for x in value["n"]["v"]]
 
     versions = {"paket": ["1.0", 2, None], "nested": {"x": True}}
     Values.upgrade_ignore_versions = versions

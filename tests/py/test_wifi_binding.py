@@ -176,3 +176,14 @@ def test_set_login_data_and_abort_return_none_and_store_nothing():
     assert Wifi.ssid == "Brauerei"
     with pytest.raises(TypeError):
         Wifi.set_login_data("nur eins")
+
+
+def test_write_changing_only_a_type_is_stored():
+    Wifi.scan_results = {"netz": {"quality": 50, "secured": 1}}
+    Wifi.scan_results = {"netz": {"quality": "50", "secured": 1}}
+    Wifi.scan_results = {"netz": {"quality": "50", "secured": True}}
+    assert Wifi.scan_results == {"netz": {"quality": "50", "secured": True}}
+    assert Wifi.scan_results["netz"]["secured"] is True
+    Wifi.ip_map_list = [{"wlan0": 1.1}]
+    Wifi.ip_map_list = [{"wlan0": "1.1"}]
+    assert Wifi.ip_map_list == [{"wlan0": "1.1"}]

@@ -177,6 +177,36 @@ Item {
 
         Component { id: spyComponent; SignalSpy {} }
 
+        function test_closeDialogAcceptsPopupWithoutItsOwnCheck() {
+            // The recovery popup with no box ticked refuses the operator's
+            // OK, but the controller's close_dialog(id, True) closes it.
+            Gui.requestPopup(Gui.PopupRecovery, 21)
+            tryCompare(base.recoveryPopup, "opened", true)
+            Gui.closeDialog(21, true)
+            tryCompare(base.recoveryPopup, "visible", false)
+            compare(dialogData(), ['{"21":{"a":true},"current":null}'])
+            verify(!Dialogs.popupActive)
+        }
+
+        function test_questionWithoutYesClosesOnAccept() {
+            const q = Dialogs.question("Frage", "Nur lesen", { id: 8, yes: null, no: "Schließen" })
+            tryCompare(q, "opened", true)
+            const spy = createTemporaryObject(spyComponent, scene, { target: q, signalName: "accepted" })
+            Gui.closeCurrentDialog(true)
+            tryVerify(function() { return !Dialogs.popupActive })
+            compare(spy.count, 0)
+            compare(dialogData(), ['{"current":[8,null]}', '{"8":{"a":false},"current":null}'])
+
+            // The warnings without a yes text: closed, the warnings kept.
+            Gui.setWarningsDialogData(1, "Warnung", "Deckel offen", "")
+            Warnings.show()
+            const toPy = createTemporaryObject(spyComponent, scene, { target: Gui, signalName: "_toPyQVar" })
+            Gui.closeCurrentDialog(true)
+            tryVerify(function() { return !Dialogs.popupActive })
+            compare(toPy.count, 0)
+            Gui.setWarningsDialogData(0, "", "", "")
+        }
+
         function test_unregisteredComponentGivesNotice() {
             const q = Dialogs.question("T", "Text", { component: "Fehlt" })
             verify(q.text.indexOf("wurde die Komponente 'Fehlt' angefragt") > 0)

@@ -105,6 +105,31 @@ Item {
             compare(field.echoMode, TextInput.Password)
         }
 
+        // The layers the window's overlay shows under its popups.
+        function dimmers() {
+            const overlay = Overlay.overlay
+            const found = []
+            for (let i = 0; i < overlay.children.length; ++i) {
+                const c = overlay.children[i]
+                if (c.visible && c.color !== undefined && Qt.colorEqual(c.color, "#80000000"))
+                    found.push(c)
+            }
+            return found
+        }
+
+        function test_dimsThePageAreaAndHidesAnEmptyOk() {
+            compare(dimmers().length, 0)
+            const d = Dialogs.input("Name", "Text")
+            tryCompare(d, "opened", true)
+            compare(dimmers().length, 1)
+            verify(part(d, "inputOk").visible)
+            d.okText = ""
+            verify(!part(d, "inputOk").visible)
+            verify(part(d, "inputCancel").visible)
+            d.reject()
+            tryVerify(function() { return dimmers().length === 0 })
+        }
+
         function test_plainInputHasNoEye() {
             const d = Dialogs.input("Name", "Text")
             verify(!part(d, "eyeButton").visible)

@@ -89,6 +89,49 @@ Item {
             tryCompare(base.toast, "visible", false, 1000)
         }
 
+        function test_hiddenTopBarOwnsTheToast() {
+            const bar = findChild(base, "topBar")
+            const tabs = findChild(bar, "topTabBar")
+            verify(!tabs.visible)
+            verify(!findChild(bar, "topPowerButton").visible)
+            compare([tabs.itemAt(0).text, tabs.itemAt(1).text, tabs.itemAt(2).text], ["Automatik", "Rezepte", "Settings"])
+            compare(base.toast.parent, bar)
+            compare([base.toast.x, base.toast.y, base.toast.height], [0, 0, bar.height])
+        }
+
+        function test_reportPageOnlyWithReportVisible() {
+            verify(!Common.reportVisible)
+            const report = findChild(base, "pageReport")
+            TestHooks.setGuiPage(Gui.Report)
+            compare(base.currentIndex, 2)
+            verify(!report.visible)
+            // The other pages show until the timer hides them; the report never.
+            TestHooks.setGuiPage(Gui.Recipes)
+            verify(findChild(base, "pageAuto1").visible)
+            verify(!report.visible)
+            tryCompare(findChild(base, "pageAuto1"), "visible", false, 2000)
+            verify(!report.visible)
+            TestHooks.setGuiPage(Gui.Auto1)
+        }
+
+        function test_pageOutsideTheEnumIsLogged() {
+            TestHooks.setGuiPage(Gui.Recipes)
+            TestHooks.clearLog()
+            TestHooks.setGuiPage(9)
+            verify(TestHooks.logged("Keine Page für 9 vorhanden!"))
+            compare(base.currentIndex, 3)
+            TestHooks.setGuiPage(Gui.Auto1)
+        }
+
+        function test_commonSizesFollowThePageContainer() {
+            const view = findChild(base, "pageView")
+            verify(view.font.pointSize > 0)
+            compare([Common.h, Common.w1, Common.fSize], [view.height, view.width, view.font.pointSize])
+            scene.height = 500
+            compare(Common.h, 500)
+            scene.height = 600
+        }
+
         function test_helpEndsAfterThreeMisses() {
             base.currentIndex = 0
             Help.requested = true

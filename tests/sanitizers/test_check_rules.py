@@ -100,3 +100,14 @@ def test_race_inside_qt_and_on_reference_counts_is_accepted():
 def test_race_with_an_unrestorable_stack_fails():
     qt = "    #0 <null> <null> (libglib-2.0.so.0+0x1)\n"
     assert [a for a, _, _ in tsan.judge(race(qt, "    [failed to restore the stack]\n"), TSAN_RULES)] == [False]
+
+
+def test_race_in_program_code_with_build_relative_paths_fails():
+    # A compiler run through ccache with a base directory records the
+    # program's sources relative to the build directory.
+    ours = "    #0 Gui::page() const ../../qt/src/raspi/py_qt/gui.cpp:12 (tst+0x1)\n" \
+           "    #1 <null> <null> (libQt5Core.so.5+0x2)\n"
+    theirs = "    #0 memcpy ../../../../src/libsanitizer/sanitizer_common/sanitizer_common_interceptors.inc:1 " \
+             "(libtsan.so.2+0x1)\n    #1 <null> <null> (libQt5Core.so.5+0x2)\n"
+    assert [a for a, _, _ in tsan.judge(race(ours, theirs), TSAN_RULES)] == [False]
+    assert [a for a, _, _ in tsan.judge(race(theirs, theirs), TSAN_RULES)] == [True]

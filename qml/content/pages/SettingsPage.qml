@@ -83,6 +83,9 @@ Page {
             console.log("[SettingsRaspi] simulatorWindow Problem ...")
 
         win.closing.connect(storeWindow_)
+        // The theme now in use, a first start's included; later changes
+        // follow below.
+        windowSettings_.setValue("theme", Common.theme)
         started_ = true
     }
 

@@ -49,6 +49,7 @@ Popup {
 
     objectName: "inputDialog"
     modal: false
+    dim: true
     closePolicy: Popup.NoAutoClose
     anchors.centerIn: parent
     width: popupWidth
@@ -119,6 +120,7 @@ Popup {
             Button {
                 objectName: "inputOk"
                 text: root.okText
+                visible: root.okText !== ""
                 highlighted: true
                 onClicked: root.accept()
             }

@@ -19,11 +19,13 @@ Popup {
     signal accepted()
     signal rejected()
 
+    // Without a yes text there is nothing to agree to: the dialog only
+    // closes (reported as not accepted).
     function accept() {
-        if (yesText === "")
-            return
-        wasAccepted = true
-        accepted()
+        if (yesText !== "") {
+            wasAccepted = true
+            accepted()
+        }
         close()
     }
 

@@ -19,7 +19,12 @@ const char *_pyStr2CStr(const py::handle &obj)
     if (!obj || !PyUnicode_Check(obj.ptr()))
         return kPyQtConversionErrorCStr;
     const char *utf8 = PyUnicode_AsUTF8(obj.ptr());
-    return utf8 ? utf8 : kPyQtConversionErrorCStr;
+    if (utf8)
+        return utf8;
+    // A str Python cannot encode (a lone surrogate): the failure text takes
+    // its place, and no Python error stays pending behind it.
+    PyErr_Clear();
+    return kPyQtConversionErrorCStr;
 }
 
 QString _pyStr2QString(const py::handle &obj)
@@ -64,9 +69,9 @@ T variantAs(const QVariant &value)
 
 // ---- Python to Qt ------------------------------------------------------------
 
-// str(obj) (a str unchanged) as text. A text Python cannot encode is an error
-// of the binding library here, so that it reaches the caller's guarded block
-// instead of staying pending behind a value.
+// str(obj) (a str unchanged) as text; a text Python cannot encode gives the
+// failure text. Any other Python error still pending is raised, so that it
+// reaches the caller's guarded block instead of staying behind a value.
 QString textOf(const py::handle &obj)
 {
     const py::str text(py::reinterpret_borrow<py::object>(obj));
@@ -76,7 +81,7 @@ QString textOf(const py::handle &obj)
     return result;
 }
 
-// _pyStr2QString of a str, with the same rule for a pending encoding error.
+// _pyStr2QString of a str, with the same rule for a pending error.
 QString strText(const py::handle &obj)
 {
     QString result = _pyStr2QString(obj);

@@ -60,15 +60,6 @@ auto emitting(void (Gui::*signal)(Args...))
     return [signal](Gui &gui, Args... args) { Q_EMIT(gui.*signal)(args...); };
 }
 
-// Python can build a PageEnum from any integer; such a page is refused
-// rather than stored, so the screens never get a page they do not have.
-void setPageFromPy(Gui &gui, Gui::PageEnum page)
-{
-    if (static_cast<unsigned>(page) >= static_cast<unsigned>(Gui::PageEnumCount))
-        throw py::value_error("Ungültiger PageEnum-Wert: " + std::to_string(static_cast<unsigned>(page)));
-    gui.setPage(page);
-}
-
 } // namespace
 
 void Gui::prepareModule(py::module_ &m)
@@ -108,7 +99,7 @@ void Gui::prepareModule(py::module_ &m)
 
     // The global object is static: Python gets a reference and never deletes it.
     py::class_<Gui, std::unique_ptr<Gui, py::nodelete>>(m, "GuiClass")
-        .def_property("page", &Gui::page, &setPageFromPy)
+        .def_property("page", &Gui::page, &Gui::setPage)
         .def_property("indicate_scrollable", &Gui::indicateScrollable, &Gui::setIndicateScrollable)
         .def("change_schema", emitting(&Gui::changeSchema), py::arg("schema"))
         .def("close_dialog", emitting(&Gui::closeDialog), py::arg("id_"), py::arg("accept"))

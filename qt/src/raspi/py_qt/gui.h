@@ -26,8 +26,9 @@ class Gui : public QObject
     Q_PROPERTY(bool controlsEnabled READ controlsEnabled NOTIFY controlsEnabledChanged)
 
 public:
-    // Fixed to int: Python may construct any int as a member (PageEnum(1000)),
-    // which must stay a valid value until the setter refuses it.
+    // Fixed to int: Python may construct any int as a member (PageEnum(1000)).
+    // Such a page is stored like any other; the screens log that they have
+    // no page for it.
     enum PageEnum : int {
         Auto1,
         Auto2,

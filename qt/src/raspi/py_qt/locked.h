@@ -2,6 +2,8 @@
 // Compare-before-store setters shared by the state objects.
 
 #include <QRecursiveMutex>
+#include <QVariant>
+#include <QVector>
 #include <atomic>
 #include <cmath>
 #include <mutex>
@@ -24,6 +26,68 @@ inline QByteArray clampTag(const char *owner, const char *what)
     return QByteArray("[").append(owner).append(' ').append(what).append(']');
 }
 
+// Whether a stored value and a new one are the same. QVariant's own == converts
+// (1.1 equals "1.1", 2.1 equals "2.10"), which would drop a write that only
+// changes a value's type; here a variant equals another only with the same
+// type and, for maps and lists, the same keys and elements, compared the same
+// way at every depth. Other types compare with their ==.
+template <typename A, typename B>
+bool sameValue(const A &a, const B &b)
+{
+    return a == b;
+}
+
+// Declared before the templates below, which call them for the elements.
+bool sameValue(const QVariant &a, const QVariant &b);
+bool sameValue(const QVariantMap &a, const QVariantMap &b);
+bool sameValue(const QVariantHash &a, const QVariantHash &b);
+bool sameValue(const QVariantList &a, const QVariantList &b);
+bool sameValue(const QVector<QVariantMap> &a, const QVector<QVariantMap> &b);
+bool sameValue(const QVector<QVariant> &a, const QVector<QVariant> &b);
+
+template <typename Map>
+bool sameMap(const Map &a, const Map &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (auto it = a.cbegin(); it != a.cend(); ++it) {
+        const auto other = b.constFind(it.key());
+        if (other == b.cend() || !sameValue(it.value(), other.value()))
+            return false;
+    }
+    return true;
+}
+
+template <typename Sequence>
+bool sameSequence(const Sequence &a, const Sequence &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (!sameValue(a.at(i), b.at(i)))
+            return false;
+    }
+    return true;
+}
+
+inline bool sameValue(const QVariantMap &a, const QVariantMap &b) { return sameMap(a, b); }
+inline bool sameValue(const QVariantHash &a, const QVariantHash &b) { return sameMap(a, b); }
+inline bool sameValue(const QVariantList &a, const QVariantList &b) { return sameSequence(a, b); }
+inline bool sameValue(const QVector<QVariantMap> &a, const QVector<QVariantMap> &b) { return sameSequence(a, b); }
+inline bool sameValue(const QVector<QVariant> &a, const QVector<QVariant> &b) { return sameSequence(a, b); }
+
+inline bool sameValue(const QVariant &a, const QVariant &b)
+{
+    if (a.userType() != b.userType())
+        return false;
+    switch (a.userType()) {
+    case QMetaType::QVariantMap: return sameValue(a.toMap(), b.toMap());
+    case QMetaType::QVariantHash: return sameValue(a.toHash(), b.toHash());
+    case QMetaType::QVariantList: return sameValue(a.toList(), b.toList());
+    default: return a == b;
+    }
+}
+
 // Change signals come with no argument or with the new value.
 template <typename Obj, typename T, typename... SigArgs>
 void emitChanged(Obj *obj, void (Obj::*changed)(SigArgs...), const T &value)
@@ -42,7 +106,7 @@ template <typename Lock, typename Obj, typename T, typename V, typename... SigAr
 bool setLocked(Lock &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...))
 {
     std::lock_guard<Lock> guard(lock);
-    if (field == value)
+    if (detail::sameValue(field, value))
         return false;
     field = std::forward<V>(value);
     detail::emitChanged(obj, changed, field);
@@ -53,7 +117,7 @@ bool setLocked(Lock &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(S
 template <typename Obj, typename T, typename V, typename... SigArgs>
 bool setUnlocked(T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...))
 {
-    if (field == value)
+    if (detail::sameValue(field, value))
         return false;
     field = std::forward<V>(value);
     detail::emitChanged(obj, changed, field);

@@ -9,6 +9,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 // ---------------------------------------------------------------------------
 // ChangelogEntry
 
@@ -126,6 +128,11 @@ bool ChangelogEntry::operator==(const ChangelogEntry &other) const
     const Texts b = other.texts();
     return a.name == b.name && a.date == b.date && a.distribution == b.distribution && a.version == b.version
         && a.urgencyStr == b.urgencyStr;
+}
+
+bool ChangelogEntry::sameContent(const ChangelogEntry &other) const
+{
+    return *this == other && changes() == other.changes();
 }
 
 QString ChangelogEntry::toString() const
@@ -251,7 +258,9 @@ void Shell::setInstalled(const QVector<QVariantMap> &installed)
 void Shell::setChangelogs(const QVector<ChangelogEntry> &changelogs)
 {
     std::lock_guard<QRecursiveMutex> guard(m_lock);
-    if (m_changelogs == changelogs)
+    // By the full content: an entry whose change texts were updated is new.
+    if (std::equal(m_changelogs.cbegin(), m_changelogs.cend(), changelogs.cbegin(), changelogs.cend(),
+                   [](const ChangelogEntry &a, const ChangelogEntry &b) { return a.sameContent(b); }))
         return;
     m_changelogs = changelogs;
     ++m_changelogsGeneration;

@@ -75,6 +75,8 @@ public:
     // Equal when the five texts are; changes, Shell and colour do not count.
     bool operator==(const ChangelogEntry &other) const;
     bool operator!=(const ChangelogEntry &other) const { return !(*this == other); }
+    // Equal in the five texts and the changes: what the store compares.
+    bool sameContent(const ChangelogEntry &other) const;
 
     // "name=…, date=…, distribution=…, version=…, urgency=…, changes=[…, …]"
     QString toString() const;

@@ -7,6 +7,8 @@
 #include "state_objects.h"
 #include "types.h"
 
+#include <cmath>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -40,7 +42,6 @@ Values::Values()
 {
     // Properties of this type are read by its name (QML, QMetaProperty).
     qRegisterMetaType<StringMap>("StringMap");
-    connect(this, &Values::heatZoneCountBChanged, this, &Values::_setIsSpecial);
 }
 
 void Values::setStatusA(const QString &value) { store(m_statusA, value, &Values::statusAChanged); }
@@ -276,7 +277,7 @@ void Values::setHeatZoneCountB(int value)
     m_heatZoneCountB = value;
     // Before the signal, so that the controller's next read and any direct
     // receiver already see the new plant layout.
-    isSpecial = value > 2;
+    _setIsSpecial();
     Q_EMIT heatZoneCountBChanged();
 }
 
@@ -352,8 +353,10 @@ void Values::applyZoneFlags(const QVector<bool> &flags, const std::array<ZoneFla
 
 void Values::_setIsSpecial()
 {
-    // Under the lock: the count may be written on the worker thread meanwhile.
-    isSpecial = heatZoneCountB() > 2;
+    // The flag's only writer. Count and flag change under one hold of the
+    // lock, so a store made from an older count can never follow a newer one.
+    std::lock_guard<QRecursiveMutex> guard(m_lock);
+    isSpecial = m_heatZoneCountB > 2;
 }
 
 // ---- Python binding (tavell.values) ------------------------------------------
@@ -425,6 +428,13 @@ const std::set<std::string> kKeysMinMax = {
     "ticks_per_liter_max",
 };
 
+// Whether a double can be narrowed to float: infinities and NaN can, a
+// finite number beyond float's largest cannot (the cast would be undefined).
+inline bool fitsFloat(double value)
+{
+    return !std::isfinite(value) || std::fabs(value) <= double(std::numeric_limits<float>::max());
+}
+
 } // namespace
 
 namespace pybind11 {
@@ -432,7 +442,7 @@ namespace detail {
 
 // A float (or subclass) or an int (not a bool) is a reading in degrees
 // Celsius; any other object is the controller's error text, taken as the
-// QString caster takes it. An int too large for a float stays text.
+// QString caster takes it. A number too large for a float stays text.
 template <>
 struct type_caster<TemperatureOrError>
 {
@@ -444,11 +454,12 @@ struct type_caster<TemperatureOrError>
             return false;
         if (PyFloat_Check(src.ptr()) || (PyLong_Check(src.ptr()) && !PyBool_Check(src.ptr()))) {
             const double celsius = PyFloat_AsDouble(src.ptr());
-            if (!(celsius == -1.0 && PyErr_Occurred())) {
+            if (celsius == -1.0 && PyErr_Occurred()) {
+                PyErr_Clear();
+            } else if (fitsFloat(celsius)) {
                 value = TemperatureOrError(float(celsius));
                 return true;
-            }
-            PyErr_Clear();
+            } // else beyond float's range: kept as its text below
         }
         make_caster<QString> text;
         if (!text.load(src, convert))

@@ -4,8 +4,9 @@
 // recursive lock covers every notifying field: getters and setters take it,
 // and change signals are emitted while it is held, on the writer's thread.
 // The ...Default companions never change and are read without the lock.
-// The object lives in the GUI thread, so _setIsSpecial, connected to
-// heatZoneCountBChanged, runs queued there after a write from Python.
+// The global flag isSpecial is stored by _setIsSpecial only, called by the
+// line-B zone-count setter under the lock; readers of the flag and the screens
+// follow heatZoneCountBChanged.
 
 #include <QJSValue>
 #include <QMap>

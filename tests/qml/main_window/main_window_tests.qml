@@ -1,0 +1,42 @@
+import QtQuick 2.15
+import QtTest 1.2
+import "qrc:/qml/singletons"
+
+// The program's real main window, as the program loads it (run with the
+// virtual keyboard's input method, see CMakeLists.txt).
+TestCase {
+    id: testCase
+
+    property var win: null
+
+    name: "MainWindow"
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/qml/with_keyboard.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        win = component.createObject(null)
+        verify(win)
+        tryCompare(win, "visible", true)
+    }
+
+    function cleanupTestCase() {
+        win.close()
+        win.destroy()
+    }
+
+    function test_notifyShowsTheToast() {
+        compare(Common.window, win)
+        const toast = win.toast
+        Common.notify("Rezept gespeichert")
+        verify(toast.visible)
+        compare(toast.text, "Rezept gespeichert")
+        compare(String(toast.iconUrl), "qrc:/img/info-circle.svg")
+        verify(Qt.colorEqual(toast.color, "transparent"))
+        tryCompare(toast, "visible", false, 2000)
+        Common.notify("Grün", { color: "green", duration: 50 })
+        verify(toast.visible)
+        verify(Qt.colorEqual(toast.color, "green"))
+        compare(toast.interval, 50)
+        tryCompare(toast, "visible", false, 1000)
+    }
+}
