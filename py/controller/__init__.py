@@ -60,6 +60,7 @@ def init(gui_mode, simulator):
 
 def action_from_cpp(action):
     _record("action_from_cpp", action)
+    plant.action(action)
 
 
 def actuator_toggle_from_cpp(code):

@@ -103,6 +103,44 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // Plant scheme and manual operation: outputs, drives and inputs as the
+    // controller writes them, hand release and the enabled controls.
+    Q_INVOKABLE void setOutput(int code, bool state, bool blocked)
+    {
+        DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code));
+        if (!out)
+            qFatal("TestHooks.setOutput: no output %d", code);
+        out->setState(state);
+        out->setBlocked(blocked);
+    }
+    Q_INVOKABLE void setDrive(int code, int dir, bool blockedForward, bool blockedBackward)
+    {
+        Fu *fu = g_actuator.fuFromEnum(static_cast<ActuatorEnum>(code));
+        if (!fu)
+            qFatal("TestHooks.setDrive: no drive %d", code);
+        fu->setDir(dir);
+        fu->setBlockedForward(blockedForward);
+        fu->setBlockedBackward(blockedBackward);
+    }
+    Q_INVOKABLE void resetPlant()
+    {
+        g_actuator.unblockAllExceptOf({});
+        for (DOut *out : g_actuator.allDouts())
+            out->setState(false);
+        for (const ActuatorEnum code : {ActuatorEnum::FuPump1Stop, ActuatorEnum::FuRw1Stop, ActuatorEnum::FuPump2Stop,
+                                        ActuatorEnum::FuRw2Stop})
+            g_actuator.fuFromEnum(code)->setDir(0);
+    }
+    Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
+    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
+    Q_INVOKABLE void setInput(int code, bool state)
+    {
+        DIn *din = g_sensor.dinFromEnum(static_cast<SensorEnum>(code));
+        if (!din)
+            qFatal("TestHooks.setInput: no input %d", code);
+        din->setState(state);
+    }
 };
 
 namespace {
