@@ -160,7 +160,7 @@ def line_a(d, dx, dy_heat, water_here, condenser):
     d.label(col + 40, rows["svKanal"] - 12, "Kanal")
 
     d.kettle(axis, axis - 111, 236, 492)
-    d.stirrer(axis, axis + 160, 470)
+    d.stirrer(axis, axis + 156, 470)
     for y in (448, 389, 330, 270):
         d.heat_band(194 + dx, y + dy_heat)
     d.pump(pump_x, pump_y)
@@ -229,7 +229,7 @@ def line_b(d):
         d.label(600, y - 32, text)
 
     d.kettle(axis, axis - 111, 236, 492)
-    d.stirrer(axis, axis + 160, 470)
+    d.stirrer(axis, axis + 156, 470)
     for y in (445, 386, 327, 267):
         d.heat_band(592, y)
     d.pump(616, pump_y)

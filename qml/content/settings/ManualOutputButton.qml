@@ -18,6 +18,8 @@ MyGreenCheckButton {
     enabled: output !== null && (!AutoExt.active || Auto_.handEnabled || !output.blocked)
     font.bold: active
     font.italic: active
+    // The controller's names as they are, not in capitals.
+    font.capitalization: Font.MixedCase
     Layout.fillWidth: true
     Layout.preferredWidth: 1
 

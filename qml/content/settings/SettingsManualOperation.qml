@@ -150,7 +150,8 @@ MyGradientFlickContainer {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         Layout.fillWidth: true
-        Layout.preferredHeight: contentHeight
+        // Room for the scroll bar below the columns.
+        Layout.preferredHeight: contentHeight + 3 * Common.spacing
         Layout.topMargin: Common.spacing
 
         ScrollBar.horizontal: ScrollBar { }
