@@ -23,6 +23,9 @@ class Drawing:
     def __init__(self, width):
         self.width = width
         self.parts = []
+        # Centres of the elements that screen buttons or help areas sit on,
+        # by kind: "valve", "check", "heat", "pump".
+        self.elements = {"valve": [], "check": [], "heat": [], "pump": []}
 
     def add(self, text):
         self.parts.append(text)
@@ -51,6 +54,7 @@ class Drawing:
         s = 17
         pts = f"{x - s},{y - s} {x + s},{y + s} {x + s},{y - s} {x - s},{y + s}"
         rot = f' transform="rotate(90 {x} {y})"' if turned else ""
+        self.elements["valve"].append((x, y))
         self.add(f'<circle class="seat" cx="{x}" cy="{y}" r="27"/>')
         self.add(f'<polygon class="valve" points="{pts}"{rot}/>')
 
@@ -58,6 +62,7 @@ class Drawing:
         # Pointed side upstream, ball downstream.
         dx, dy = {"left": (-1, 0), "right": (1, 0), "down": (0, 1), "up": (0, -1)}[direction]
         px, py = -dy, dx
+        self.elements["check"].append((x, y))
         tip = (x - 12 * dx, y - 12 * dy)
         base = (x + 4 * dx, y + 4 * dy)
         a = (base[0] + 10 * px, base[1] + 10 * py)
@@ -66,6 +71,7 @@ class Drawing:
         self.add(f'<circle class="ball" cx="{x + 12 * dx}" cy="{y + 12 * dy}" r="7"/>')
 
     def pump(self, x, y):
+        self.elements["pump"].append((x, y))
         self.add(f'<circle class="pump" cx="{x}" cy="{y}" r="30"/>')
         self.add(f'<polygon class="pumphead" points="{x - 22},{y} {x + 12},{y - 19} {x + 12},{y + 19}"/>')
 
@@ -80,6 +86,7 @@ class Drawing:
         self.add(f'<ellipse class="kettle" cx="{axis}" cy="{top}" rx="{w / 2}" ry="14"/>')
 
     def heat_band(self, x, y):
+        self.elements["heat"].append((x, y))
         self.add(f'<rect class="heat" x="{x - 8}" y="{y - 24}" width="16" height="48" rx="4"/>')
 
     def stirrer(self, axis, motor_right, bottom):
@@ -176,8 +183,8 @@ def line_a(d, dx, dy_heat, water_here, condenser):
     # mvNachguss.
     hg, ng = 385 + dx, 385 + dx
     if water_here:
-        coll = 450 + dx       # water collector
-        d.pipe((coll, 470), (coll, 780), (550 + dx, 780), (550 + dx, 1000))
+        coll = 450 + dx       # water collector, up to the condenser's feed
+        d.pipe((coll, 470 if condenser else 530), (coll, 780), (550 + dx, 780), (550 + dx, 1000))
         d.arrow(550 + dx, 988, "down")
         d.label(560 + dx, 990, "Kanal")
         d.pipe((axis, 530), (coll, 530))
