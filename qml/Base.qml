@@ -177,7 +177,7 @@ Item {
             }
         }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
-        PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
+        RecipesPage { objectName: "pageRecipes" }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {
             id: settingsLoader_
@@ -258,8 +258,7 @@ Item {
         target: Bridge
         function onException(e) {
             console.log("onException: " + JSON.stringify(e))
-            Dialogs.message(e.type, Dialogs.escapeHtml(e.text), "error",
-                            { traceback: e.withTraceback ? e.trace : null })
+            Dialogs.error(e)
         }
     }
 }

@@ -56,6 +56,8 @@ def init(gui_mode, simulator):
     Logger.debug(f"controller: argv={sys.argv!r}")
     _plant_layout()
     _simulator.init(simulator)
+    _recipes.init()
+    _values.init()
 
 
 def action_from_cpp(action):
@@ -227,7 +229,8 @@ def _changelog(package):
 
 def _update():
     Shell.locked = True
-    for line in ("Suche nach Aktualisierungen ...", "Paketlisten werden gelesen ... Fertig",
+    for line in ("Suche nach Aktualisierungen ...", "OK:1 https://deb.tavell.example stable InRelease\n"
+                 "OK:2 https://deb.tavell.example stable/main <arm64> Packages", "Paketlisten werden gelesen ... Fertig",
                  f"{len(_UPGRADABLES)} Pakete können aktualisiert werden."):
         Shell.append_stdout(line)
     Shell.installed = _INSTALLED

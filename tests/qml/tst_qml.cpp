@@ -6,6 +6,7 @@
 #include "values_setters.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QMessageLogContext>
 #include <QObject>
 #include <QQmlComponent>
@@ -15,6 +16,9 @@
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QVector>
 #include <QtQuickTest>
 #include <QtTest>
 
@@ -104,8 +108,110 @@ public:
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
 
+    // ---- recipes: the names and the current recipe as the controller writes them ----
+    Q_INVOKABLE void setRecipeNames(const QStringList &names)
+    {
+        g_recipes.setNames(QVector<QString>(names.begin(), names.end()));
+    }
+
+    // Back to the initial values, then the given fields (property names of
+    // Recipe; the arrays as lists of five).
+    Q_INVOKABLE void setCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        recipe->takeOther(*g_recipes.defaultRecipe());
+        updateCurrentRecipe(fields);
+    }
+
+    Q_INVOKABLE void updateCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            const QString &key = it.key();
+            const QVariant &v = it.value();
+            if (key == QLatin1String("name")) recipe->setName(v.toString());
+            else if (key == QLatin1String("commentWasser")) recipe->setCommentWasser(v.toString());
+            else if (key == QLatin1String("commentMalz")) recipe->setCommentMalz(v.toString());
+            else if (key == QLatin1String("commentGeneral")) recipe->setCommentGeneral(v.toString());
+            else if (key == QLatin1String("maischHg")) recipe->setMaischHg(v.toInt());
+            else if (key == QLatin1String("maischTemp")) recipe->setMaischTemp(v.toInt());
+            else if (key == QLatin1String("maischFillTemp")) recipe->setMaischFillTemp(v.toInt());
+            else if (key == QLatin1String("rasteN")) recipe->setRasteN(v.toInt());
+            else if (key == QLatin1String("lauternTemp")) recipe->setLauternTemp(v.toInt());
+            else if (key == QLatin1String("cookingTime")) recipe->setCookingTime(v.toInt());
+            else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
+            else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
+            else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
+            else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
+            else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());
+            else qFatal("TestHooks.updateCurrentRecipe: no setter for %s", qPrintable(key));
+        }
+    }
+
+private:
+    static QVector<int> intList(const QVariant &value)
+    {
+        QVector<int> out;
+        for (const QVariant &item : value.toList())
+            out.append(item.toInt());
+        return out;
+    }
+
+public:
+    // Updates tab: Shell as the controller's binding writes it.
+    Q_INVOKABLE void setShellUpgradables(const QVariantList &rows) { g_shell.setUpgradables(toMaps(rows)); }
+    Q_INVOKABLE void setShellInstalled(const QVariantList &rows) { g_shell.setInstalled(toMaps(rows)); }
+    Q_INVOKABLE void setShellLocked(bool locked) { g_shell.setLocked(locked); }
+    Q_INVOKABLE void setShellTestingRepoEnabled(bool enabled) { g_shell.setTestingRepoEnabled(enabled); }
+    Q_INVOKABLE void setShellColors(const QColor &low, const QColor &medium, const QColor &high, const QColor &other)
+    {
+        g_shell.setColorUrgencyLow(low);
+        g_shell.setColorUrgencyMedium(medium);
+        g_shell.setColorUrgencyHigh(high);
+        g_shell.setColorUrgencyOther(other);
+    }
+    // Each map: name, date, distribution, version, urgency (texts) and changes (list of texts).
+    Q_INVOKABLE void setShellChangelogs(const QVariantList &entries)
+    {
+        QVector<ChangelogEntry> list;
+        for (const QVariant &value : entries) {
+            const QVariantMap map = value.toMap();
+            ChangelogEntry entry(&g_shell);
+            entry.setName(map.value(QStringLiteral("name")).toString());
+            entry.setDate(map.value(QStringLiteral("date")).toString());
+            entry.setDistribution(map.value(QStringLiteral("distribution")).toString());
+            entry.setVersion(map.value(QStringLiteral("version")).toString());
+            entry.setUrgencyStr(map.value(QStringLiteral("urgency")).toString());
+            entry.setChanges(map.value(QStringLiteral("changes")).toStringList().toVector());
+            list.append(entry);
+        }
+        g_shell.setChangelogs(list);
+    }
+    Q_INVOKABLE void shellAppendStdout(const QString &text) { Q_EMIT g_shell.appendStdout(text); }
+    Q_INVOKABLE void shellAppendStderr(const QString &text) { Q_EMIT g_shell.appendStderr(text); }
+    Q_INVOKABLE void setGuiPage(int page) { g_gui.setPage(static_cast<Gui::PageEnum>(page)); }
+
+private:
+    static QVector<QVariantMap> toMaps(const QVariantList &rows)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &row : rows)
+            maps.append(row.toMap());
+        return maps;
+    }
+
+public:
+    // Value and machine settings: whether the screens' controls are usable,
+    // and the lists of sensor keys the controller offers.
+    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
+    Q_INVOKABLE void setValueStrings(const QString &name, const QStringList &texts)
+    {
+        setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
+    }
+
     // Plant scheme and manual operation: outputs, drives and inputs as the
-    // controller writes them, hand release and the enabled controls.
+    // controller writes them, and hand release.
     Q_INVOKABLE void setOutput(int code, bool state, bool blocked)
     {
         DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code));
@@ -133,7 +239,6 @@ public:
             g_actuator.fuFromEnum(code)->setDir(0);
     }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
-    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
     Q_INVOKABLE void setInput(int code, bool state)
     {
         DIn *din = g_sensor.dinFromEnum(static_cast<SensorEnum>(code));
@@ -195,6 +300,8 @@ public Q_SLOTS:
             qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase", QString());
             qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QString());
             qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
+            // As start-up does: the screens read ChangelogEntry.changes by this name.
+            qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);

@@ -146,7 +146,7 @@ Page {
             Layout.fillWidth: true
             Layout.fillHeight: true
 
-            MyGradientFlickContainer { objectName: "tabGeneral" }
+            SettingsCommon { }
 
             SettingsNetwork {
                 id: network_

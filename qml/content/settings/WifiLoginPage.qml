@@ -31,6 +31,7 @@ Page {
 
         Label {
             objectName: "essidLabel"
+            textFormat: Text.PlainText
             text: `Passwort für: ${root.essid}`
             color: Common.fg1
             font.pointSize: Common.fSize2
