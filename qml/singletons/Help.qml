@@ -136,6 +136,12 @@ QtObject {
         "Gedrückt halten startet die Automatik mit dem gewählten Schritt bzw. bricht die laufende "
         + "Automatik ab.<br><i>Abschließen</i> bestätigt das Ende des Brauprozesses."
 
+    // ---- simulator ----
+    readonly property string simulatorButtonTitle: "Button Simulator"
+    readonly property string simulatorButtonText:
+        "Dieser Button holt das Fenster zur Simulatorsteuerung nach vorne, bzw. öffnet es, falls es geschlossen war. "
+        + "Er ist nur im Simulator verfügbar und wird auf der 'echten Anlage' nicht dargestellt."
+
     // ---- settings ----
     readonly property string settingsFreqLauterTitle: "Frequenz Pumpe" + pump1Suffix_ + " - Läutern"
     readonly property string settingsFreqLauterText:

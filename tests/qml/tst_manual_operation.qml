@@ -175,10 +175,10 @@ Item {
         }
 
         function test_strip() {
-            TestHooks.setInput(Sensor.Flow, true)
+            TestHooks.setSensorState(Sensor.Flow, true)
             verify(findChild(tab, "input3").active)
             compare(findChild(tab, "input3").color, "#008000")
-            TestHooks.setInput(Sensor.Flow, false)
+            TestHooks.setSensorState(Sensor.Flow, false)
             verify(!findChild(tab, "input3").active)
             compare(findChild(tab, "unknownSensors").text, "")
             TestHooks.setValue("unknownW1SensorsValues", { "28-0001": 21.5 })

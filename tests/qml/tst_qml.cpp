@@ -3,6 +3,7 @@
 // that was running when it appeared.
 
 #include "state_objects.h"
+#include "simulator_setters.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -210,8 +211,62 @@ public:
         setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
     }
 
+    // ---- simulator window: the inputs and parameters the controller writes ----
+    Q_INVOKABLE void setSensorState(int code, bool state)
+    {
+        DIn *input = g_sensor.dinFromEnum(static_cast<Sensor::SensorEnum>(code));
+        if (!input)
+            qFatal("TestHooks.setSensorState: no digital input %d", code);
+        input->setState(state);
+    }
+    Q_INVOKABLE void setSimulatorValue(const QString &name, const QVariant &value)
+    {
+        const auto setter = simulatorSetters().value(name);
+        if (!setter)
+            qFatal("TestHooks.setSimulatorValue: no setter for %s", qPrintable(name));
+        setter(g_simulator, value);
+    }
+
+    // ---- network tab: what the controller writes into Wifi ----
+    Q_INVOKABLE void setWifiState(int state) { g_wifi.setState(static_cast<Wifi::WifiState>(state)); }
+    Q_INVOKABLE void setWifiSsid(const QString &ssid) { g_wifi.setSsid(ssid); }
+    Q_INVOKABLE void setWifiQuality(int percentage) { g_wifi.setQualityPercentage(percentage); }
+    Q_INVOKABLE void setWifiIs5GHz(bool is5GHz) { g_wifi.setIs5GHz(is5GHz); }
+    Q_INVOKABLE void setWifiScanResults(const QVariantMap &results) { g_wifi.setScanResults(results); }
+    Q_INVOKABLE void setWifiIpMapList(const QVariantList &list)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &entry : list)
+            maps.append(entry.toMap());
+        g_wifi.setIpMapList(maps);
+    }
+    Q_INVOKABLE void abortWifiScan() { Q_EMIT g_wifi.abortWifiScan(); }
+
+    // ---- automatic sequence pages ----
+    Q_INVOKABLE void setAutoStep(int line, int step)
+    {
+        line == 1 ? g_auto.setStepA(step) : g_auto.setStepB(step);
+    }
+    Q_INVOKABLE void setStepBOffset(int offset) { g_auto.setStepBOffset(offset); }
+    Q_INVOKABLE void setWaitForAckn(bool wait) { g_auto.setWaitForAckn(wait); }
+    Q_INVOKABLE void setRecoveryCount(int count) { g_auto.setRecoveryCount(count); }
+    Q_INVOKABLE void setUseLauterPumpFreq(bool use) { g_auto.setUseLauterPumpFreq(use); }
+    // Temporary frequencies of the running sequence.
+    Q_INVOKABLE void setAutoFrequencies(int rw1, int pump1, int pumpLautern, int rw2, int pump2)
+    {
+        g_auto.setFuFreqSpRw1(rw1);
+        g_auto.setFuFreqSpPump1(pump1);
+        g_auto.setFuFreqSpPumpLautern(pumpLautern);
+        g_auto.setFuFreqSpRw2(rw2);
+        g_auto.setFuFreqSpPump2(pump2);
+    }
+    Q_INVOKABLE void setLineRecipeName(int line, const QString &name)
+    {
+        (line == 1 ? g_recipes.autoA() : g_recipes.autoB())->setName(name);
+    }
+
     // Plant scheme and manual operation: outputs, drives and inputs as the
-    // controller writes them, and hand release.
+    // controller writes them, and hand release (inputs: setSensorState).
     Q_INVOKABLE void setOutput(int code, bool state, bool blocked)
     {
         DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code));
@@ -239,13 +294,6 @@ public:
             g_actuator.fuFromEnum(code)->setDir(0);
     }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
-    Q_INVOKABLE void setInput(int code, bool state)
-    {
-        DIn *din = g_sensor.dinFromEnum(static_cast<SensorEnum>(code));
-        if (!din)
-            qFatal("TestHooks.setInput: no input %d", code);
-        din->setState(state);
-    }
 };
 
 namespace {

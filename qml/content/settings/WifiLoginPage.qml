@@ -31,8 +31,9 @@ Page {
 
         Label {
             objectName: "essidLabel"
-            textFormat: Text.PlainText
             text: `Passwort für: ${root.essid}`
+            // The SSID is chosen by whoever runs the access point.
+            textFormat: Text.PlainText
             color: Common.fg1
             font.pointSize: Common.fSize2
             elide: Text.ElideRight
