@@ -251,7 +251,7 @@ def line_b(d):
     coll = 770
     d.pipe((coll, 540), (coll, 1000))
     d.arrow(coll, 988, "down")
-    d.label(coll - 8, 990, "Rücklauf", anchor="end")
+    d.label(coll + 10, 990, "Rücklauf")
     d.joint(coll, 580)
     inlets = ((669, "heiß", "hot"), (738, "kalt", "cold"), (808, "Recycle", "label"))
     for y, text, cls in inlets:

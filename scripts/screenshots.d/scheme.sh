@@ -1,7 +1,7 @@
-# Manual-operation tab ("Handbetrieb") on a two- and a three-vessel plant, in
-# both themes, with the plant caught mid-brew (tests/py/controllers/scheme_demo:
-# a sequence runs with hand operation released, outputs open and blocked, a
-# failed and an overheated zone sensor).
+# Plant scheme (every form) and manual-operation tab ("Handbetrieb") on a two-
+# and a three-vessel plant, in both themes, with the plant caught mid-brew
+# (tests/py/controllers/scheme_demo: a sequence runs with hand operation
+# released, outputs open and blocked, a failed and an overheated zone sensor).
 SCHEME_DEMO="$SOURCE/tests/py/controllers/scheme_demo"
 
 # Turns the mouse wheel over the page area.
@@ -13,23 +13,32 @@ wheel_down() {
 
 # zones: "4,0" or "4,4"; the menu has one entry more with line B, which moves
 # the settings and theme entries down by one row.
-manual_shots() {
+plant_shots() {
     local zones=$1 theme=$2 extra=0
+    local name="plant_${zones/,/_}_$theme"
     [ "$zones" = "4,4" ] && extra=44
-    EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" start_program "manual_${zones/,/_}_$theme" 0 "$SCHEME_DEMO"
+    EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" start_program "$name" 0 "$SCHEME_DEMO"
     [ "$theme" = dark ] && click 22 $(( 242 + extra ))
-    click 22 $(( 154 + extra ))     # "Einstellungen"
-    click 500 28                    # tab selection
-    click 300 323                   # "Handbetrieb", the last entry
-    local name="manual_${zones/,/_}_$theme"
-    shot "${name}_top"
+    if [ "$zones" = "4,4" ]; then
+        shot "${name}_scheme_2x-left"
+        click 994 570                   # next scheme view
+        shot "${name}_scheme_2x"
+        click 22 110                    # line B's page
+        shot "${name}_scheme_2x-right"
+    else
+        shot "${name}_scheme_1x"
+    fi
+    click 22 $(( 154 + extra ))         # "Einstellungen"
+    click 500 28                        # tab selection
+    click 300 323                       # "Handbetrieb", the last entry
+    shot "${name}_manual_top"
     wheel_down 15
-    shot "${name}_bottom"
+    shot "${name}_manual_bottom"
     stop_program
 }
 
 for zones in 4,0 4,4; do
     for theme in light dark; do
-        manual_shots "$zones" "$theme"
+        plant_shots "$zones" "$theme"
     done
 done

@@ -72,5 +72,9 @@ def init(gui_mode, simulator):
                           ActuatorEnum.FuPump1Backward, ActuatorEnum.FuPump2Forward, ActuatorEnum.MvWaterCold])
     Sensor.start.state = True
     Sensor.ls1.state = True
+    Auto.fu_freq_sp_rw1 = 30
+    Auto.fu_freq_sp_pump1 = 35
+    Auto.fu_freq_sp_rw2 = 28
+    Auto.fu_freq_sp_pump2 = 40
     Auto.active_a = True
     Auto.hand_enabled = True
