@@ -20,6 +20,11 @@ MyGreenCheckButton {
     font.italic: active
     // The controller's names as they are, not in capitals.
     font.capitalization: Font.MixedCase
+    // Eight to a row: the longest names fit beside the check mark.
+    leftPadding: 4
+    rightPadding: 4
+    icon.width: 16
+    icon.height: 16
     Layout.fillWidth: true
     Layout.preferredWidth: 1
 
