@@ -67,6 +67,7 @@ def init(gui_mode, simulator):
 
 def action_from_cpp(action):
     _record("action_from_cpp", action)
+    plant.action(action)
     from . import auto
 
     auto.action_from_cpp(action)

@@ -11,6 +11,7 @@ Rectangle {
     property alias title: title_.text
     property alias text: text_.text
     property alias textFormat: text_.textFormat
+    property alias textAlignment: text_.horizontalAlignment
     property bool closable: false
 
     signal closed()

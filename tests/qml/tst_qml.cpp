@@ -264,6 +264,36 @@ public:
     {
         (line == 1 ? g_recipes.autoA() : g_recipes.autoB())->setName(name);
     }
+
+    // Plant scheme and manual operation: outputs, drives and inputs as the
+    // controller writes them, and hand release (inputs: setSensorState).
+    Q_INVOKABLE void setOutput(int code, bool state, bool blocked)
+    {
+        DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code));
+        if (!out)
+            qFatal("TestHooks.setOutput: no output %d", code);
+        out->setState(state);
+        out->setBlocked(blocked);
+    }
+    Q_INVOKABLE void setDrive(int code, int dir, bool blockedForward, bool blockedBackward)
+    {
+        Fu *fu = g_actuator.fuFromEnum(static_cast<ActuatorEnum>(code));
+        if (!fu)
+            qFatal("TestHooks.setDrive: no drive %d", code);
+        fu->setDir(dir);
+        fu->setBlockedForward(blockedForward);
+        fu->setBlockedBackward(blockedBackward);
+    }
+    Q_INVOKABLE void resetPlant()
+    {
+        g_actuator.unblockAllExceptOf({});
+        for (DOut *out : g_actuator.allDouts())
+            out->setState(false);
+        for (const ActuatorEnum code : {ActuatorEnum::FuPump1Stop, ActuatorEnum::FuRw1Stop, ActuatorEnum::FuPump2Stop,
+                                        ActuatorEnum::FuRw2Stop})
+            g_actuator.fuFromEnum(code)->setDir(0);
+    }
+    Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
 };
 
 namespace {

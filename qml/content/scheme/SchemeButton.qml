@@ -1,0 +1,144 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtGraphicalEffects 1.15
+import "../../singletons"
+
+// The round button every control of the plant scheme is made of: its colour
+// tells the state (error before warning before active before secondary),
+// it grows while hovered and, while `pulsing`, its background runs between
+// the idle and the active colour.
+Item {
+    id: root
+
+    enum Status { Idle, Blocked, Warning, Active, Secondary }
+
+    property real diameter: 56
+    property bool error: false
+    property bool warning: false
+    property bool active: false
+    property bool secondary: false
+    property bool pulsing: false
+    property bool bgOpaqueOnError: false
+    property real bgOpacity: 0.2
+    property color colorIdle: Common.fg1
+    property color colorError: Material.color(Material.Red)
+    property color colorActive: Material.color(Material.Green)
+    property color colorSecondary: Material.color(Material.Yellow)
+    property color colorWarning: Material.color(Material.Purple)
+    property real hoverScale: 1.1
+    property real clickAreaRatio: 1.0
+    property bool scaleWhenActive: false
+    property bool noClickOnError: true
+    property bool noClickOnWarning: false
+    property url iconSource: "qrc:/img/valve.png"
+    property string helpTitle
+    property string helpText
+    property string toolTipText
+    readonly property bool hovered: mouse_.containsMouse
+    readonly property int status: error ? SchemeButton.Blocked
+                                        : warning ? SchemeButton.Warning
+                                                  : active ? SchemeButton.Active
+                                                           : secondary ? SchemeButton.Secondary : SchemeButton.Idle
+    readonly property bool clickable: !(error && noClickOnError) && !(warning && noClickOnWarning)
+    readonly property color backgroundColor: active ? colorActive
+                                             : error ? colorError
+                                                     : warning ? colorWarning
+                                                               : secondary ? colorSecondary : "#A0808080"
+    readonly property bool backgroundOpaque: (active || warning || secondary || (error && bgOpaqueOnError))
+                                             && !(active && error)
+    readonly property color iconColor: Qt.tint(Common.fg1, tintOf_(error ? colorError
+                                                                   : warning ? colorWarning
+                                                                             : active ? colorActive : colorIdle))
+
+    signal clicked()
+
+    // Hovering darkens the background, except that of an active button
+    // that keeps its size and colour.
+    readonly property bool keepsActiveLook_: scaleWhenActive && active
+    property real hoverDark_: hovered && !keepsActiveLook_ ? 1 : 0
+    property color pulseColor_: colorIdle
+
+    function tintOf_(c) {
+        return Qt.rgba(c.r, c.g, c.b, 0.5)
+    }
+
+    width: diameter
+    height: diameter
+    scale: hovered || keepsActiveLook_ ? hoverScale : 1
+
+    ToolTip.visible: hovered && toolTipText !== ""
+    ToolTip.delay: Common.toolTipDuration
+    ToolTip.text: toolTipText
+
+    Behavior on scale { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+    Behavior on hoverDark_ { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+
+    SequentialAnimation {
+        running: root.pulsing
+        loops: Animation.Infinite
+        onStopped: root.pulseColor_ = root.colorIdle
+
+        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorIdle; to: root.colorActive; duration: 750 }
+        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorActive; to: root.colorIdle; duration: 750 }
+    }
+
+    Rectangle {
+        id: background_
+
+        objectName: "background"
+        anchors.fill: parent
+        radius: width / 2
+        color: Qt.darker(root.pulsing ? root.pulseColor_ : root.backgroundColor, 1 + 2 * root.hoverDark_)
+        opacity: root.backgroundOpaque ? 1 : root.bgOpacity
+        layer.enabled: true
+        layer.effect: DropShadow {
+            radius: 6
+            samples: 13
+            color: Common.fg1
+            transparentBorder: true
+        }
+    }
+
+    Image {
+        id: icon_
+
+        objectName: "icon"
+        anchors.centerIn: parent
+        width: root.diameter * 0.6
+        height: width
+        source: root.iconSource
+        sourceSize: Qt.size(2 * width, 2 * height)
+        fillMode: Image.PreserveAspectFit
+        visible: false
+    }
+
+    ColorOverlay {
+        anchors.fill: icon_
+        source: icon_
+        color: root.iconColor
+        visible: root.iconSource.toString() !== ""
+    }
+
+    MouseArea {
+        id: mouse_
+
+        objectName: "clickArea"
+        anchors.centerIn: parent
+        width: root.width * root.clickAreaRatio
+        height: root.height * root.clickAreaRatio
+        hoverEnabled: true
+
+        onClicked: if (root.clickable) root.clicked()
+    }
+
+    Rectangle {
+        objectName: "helpMark"
+        anchors.fill: parent
+        radius: width / 2
+        visible: Help.requested && root.helpText !== ""
+        color: Help.frameBackground
+        border.width: Help.frameWidth
+        border.color: Help.frameColor
+    }
+}

@@ -1,0 +1,24 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../../singletons"
+
+// Temperature of a kettle on the scheme, or the sensor's error text.
+Label {
+    id: root
+
+    property var temperature
+
+    width: 190
+    text: ValuesExt.getTempStr(temperature)
+    textFormat: Text.PlainText
+    horizontalAlignment: Text.AlignHCenter
+    color: Common.fg1
+    font.pointSize: 30
+    elide: Text.ElideRight
+
+    background: Rectangle {
+        color: "black"
+        opacity: 0.2
+        radius: 10
+    }
+}
