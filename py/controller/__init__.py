@@ -60,6 +60,9 @@ def init(gui_mode, simulator):
 
 def action_from_cpp(action):
     _record("action_from_cpp", action)
+    from . import auto
+
+    auto.heating_request(action)
 
 
 def actuator_toggle_from_cpp(code):
