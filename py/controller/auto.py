@@ -8,6 +8,7 @@ acknowledgement ends the line. The latest requests are kept in `received`.
 """
 
 import collections
+import os
 import time
 
 from tavell.action import ActionEnum
@@ -23,6 +24,13 @@ BOIL_MINUTES = 70
 HOP_MINUTES = (60, 30, 15, 5, 0)
 
 _boil_started = None
+
+# Seconds the boil counts as already running when it starts, so a due hop
+# addition can be shown at once (TAVELL_STANDIN_BOIL_HEAD_START).
+try:
+    _HEAD_START = max(0.0, float(os.environ.get("TAVELL_STANDIN_BOIL_HEAD_START", "0")))
+except ValueError:
+    _HEAD_START = 0.0
 
 _TOGGLES = {
     AutoEnum.HandEnabled: "hand_enabled",
@@ -144,7 +152,7 @@ def _clock(seconds):
 def _show_hops():
     if _boil_started is None:
         return
-    elapsed = time.monotonic() - _boil_started
+    elapsed = time.monotonic() - _boil_started + _HEAD_START
     left = [(BOIL_MINUTES - minutes) * 60 - elapsed for minutes in HOP_MINUTES]
     for index, seconds in enumerate(left):
         HopfenTimer.set_str_indexed(index, "erledigt" if index < HopfenTimer.current else _clock(seconds))

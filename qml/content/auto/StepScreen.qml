@@ -23,6 +23,9 @@ Item {
     default property alias content: flick_.content
     property alias header: header_.data
 
+    // All of the content: a host that scrolls by itself can show it whole.
+    implicitHeight: (header_.visible ? header_.implicitHeight + Common.spacing : 0)
+                    + flick_.flickable.contentHeight
     visible: SwipeView.view ? SwipeView.isCurrentItem : true
 
     ColumnLayout {
