@@ -8,6 +8,7 @@ import "singletons"
 import "content/menu"
 import "content/pages"
 import "content/popups"
+import "content/simulator"
 
 // The page container with the side menu, the click catcher and the routing of
 // the controller's dialog requests.
@@ -62,7 +63,7 @@ Item {
     }
 
     function helpClick(x, y) {
-        const found = findHelp(view_.currentItem, x, y)
+        const found = findHelp(simulator_, x, y) || findHelp(view_.currentItem, x, y)
         if (found) {
             Help.missCount = 0
             Dialogs.message("Hilfe" + (found.helpTitle ? " zu '" + found.helpTitle + "'" : ""), found.helpText, "info")
@@ -144,52 +145,45 @@ Item {
         interactive: false
         clip: true
 
-        onCurrentIndexChanged: {
+        // Line B's page exists on a three-vessel plant only.
+        function pageShown(i) {
+            return i !== 1 || Common.isSpecial
+        }
+
+        function showPages() {
             for (let i = 0; i < count; ++i)
-                itemAt(i).visible = true
+                itemAt(i).visible = pageShown(i)
             hideTimer_.restart()
         }
 
-        PlaceholderPage {
+        onCurrentIndexChanged: showPages()
+
+        Automatik {
             id: pageAuto1_
-            property alias preparePopup: prepare1_
             objectName: "pageAuto1"
-            pageEnum: Gui.Auto1
-            heading: "Automatik"
-            PreparePopup {
-                id: prepare1_
-                objectName: "preparePopupA"
-                stepText: "1. Füllen"
-                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.StepFuellen, Gui.Auto1])
-            }
         }
-        PlaceholderPage {
+        Automatik2 {
             id: pageAuto2_
-            property alias preparePopup: prepare2_
             objectName: "pageAuto2"
-            pageEnum: Gui.Auto2
-            heading: "Automatik2"
-            PreparePopup {
-                id: prepare2_
-                objectName: "preparePopupB"
-                stepText: "5. Läutern"
-                onAccepted: Auto_.toPy(Auto_.Start, [Auto_.stepBOffset, Gui.Auto2])
-            }
         }
         PlaceholderPage { objectName: "pageReport"; pageEnum: Gui.Report; heading: "Brauprotokoll" }
-        PlaceholderPage { objectName: "pageRecipes"; pageEnum: Gui.Recipes; heading: "Rezepte" }
+        RecipesPage { objectName: "pageRecipes" }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {
             id: settingsLoader_
 
             objectName: "settingsLoader"
 
-            onLoaded: item.isCurrent = Qt.binding(function() { return settingsLoader_.SwipeView.isCurrentItem })
+            onLoaded: {
+                item.isCurrent = Qt.binding(function() { return settingsLoader_.SwipeView.isCurrentItem })
+                item.simulatorWindow = Qt.binding(function() { return simulator_.item ? simulator_.item.window : null })
+            }
 
             Component.onCompleted: {
                 switch (Bridge.platform) {
                 case "raspi":
-                    setSource(Qt.resolvedUrl("content/pages/SettingsPage.qml"), { pageIndex: SwipeView.index })
+                    setSource(Qt.resolvedUrl("content/pages/SettingsPage.qml"),
+                              { pageIndex: SwipeView.index, simulatorWindow: simulator_.item ? simulator_.item.window : null })
                     break
                 case "desktop":
                 case "wasm":
@@ -209,8 +203,22 @@ Item {
         running: true
         onTriggered: {
             for (let i = 0; i < view_.count; ++i)
-                view_.itemAt(i).visible = i === view_.currentIndex
+                view_.itemAt(i).visible = i === view_.currentIndex && view_.pageShown(i)
         }
+    }
+
+    // Simulator mode only: the gear button in the corner and the simulator
+    // window it brings back.
+    Loader {
+        id: simulator_
+
+        objectName: "simulatorLoader"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: Common.spacing
+        z: 8
+        active: Bridge.simulator
+        sourceComponent: SimulatorControls { }
     }
 
     MouseArea {
@@ -230,6 +238,11 @@ Item {
     PowerPopup { id: power_ }
     FuellenPopup { id: fuellen_ }
     SelectRecoveryABPopup { id: recovery_ }
+
+    Connections {
+        target: Common
+        function onIsSpecialChanged() { view_.showPages() }
+    }
 
     Connections {
         target: Auto_
@@ -258,8 +271,7 @@ Item {
         target: Bridge
         function onException(e) {
             console.log("onException: " + JSON.stringify(e))
-            Dialogs.message(e.type, Dialogs.escapeHtml(e.text), "error",
-                            { traceback: e.withTraceback ? e.trace : null })
+            Dialogs.error(e)
         }
     }
 }

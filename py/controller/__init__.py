@@ -14,7 +14,7 @@ import sys
 from tavell import Logger
 from tavell.gui import Gui, GuiEnum, IconEnum
 from tavell.shell import ChangelogEntry, ChangelogEntryVector, Shell, ShellActionEnum
-from tavell.wifi import Wifi, WifiActionEnum, WifiStateEnum
+from tavell.wifi import WifiActionEnum
 
 
 class _Hidden:
@@ -30,6 +30,8 @@ from . import simulator as _simulator
 from . import recipes as _recipes
 
 from . import plant
+
+from . import network as _network
 
 
 def _record(name, *args):
@@ -56,6 +58,11 @@ def init(gui_mode, simulator):
     Logger.debug(f"controller: argv={sys.argv!r}")
     _plant_layout()
     _simulator.init(simulator)
+    _recipes.init()
+    _values.init()
+    from . import auto
+
+    auto.offer_recovery()
 
 
 def action_from_cpp(action):
@@ -63,6 +70,7 @@ def action_from_cpp(action):
     from . import auto
 
     auto.heating_request(action)
+    auto.action_from_cpp(action)
 
 
 def actuator_toggle_from_cpp(code):
@@ -82,6 +90,9 @@ def gui_value_from_cpp(code, value):
     # The screen waits for this call to return: only queue a toast, never wait.
     if code == GuiEnum.DialogData:
         Gui.toast_notify(f"Dialogdaten erhalten: {value!r}", IconEnum.Info)
+        from . import auto
+
+        auto.dialog_data(value)
 
 
 def recipe_action_from_cpp(code, value):
@@ -111,70 +122,9 @@ def value_from_cpp(code, value):
 
 # ---- network ----------------------------------------------------------------
 
-# What a scan finds; one name holds markup, which the screens must show as text.
-_NETWORKS = {
-    "Brauerei": {"quality": 78, "is5GHz": False},
-    "Brauerei-5G": {"quality": 52, "is5GHz": True},
-    "<b>x</b>": {"quality": 0, "is5GHz": False},
-    "Nachbar": {"quality": 21, "is5GHz": False},
-}
-
-_WLAN_IP = "192.168.178.42"
-
-
-def _interfaces():
-    wlan_ip = _WLAN_IP if Wifi.state == WifiStateEnum.Connected else ""
-    return [
-        {"name": "eth0", "ip4": "192.168.10.20", "type_": "ethernet", "is_wg": False},
-        {"name": "wlan0", "ip4": wlan_ip, "type_": "wifi", "is_wg": False},
-        {"name": "wg0", "ip4": "10.8.0.3", "type_": "wireguard", "is_wg": True},
-    ]
-
-
-def _connect(value):
-    # value is [ssid, password]; the password is neither kept nor shown.
-    try:
-        ssid, _ = value
-    except (TypeError, ValueError):
-        ssid = None
-    if not isinstance(ssid, str) or not ssid:
-        Logger.warning("controller: Connect ohne SSID")
-        Wifi.state = WifiStateEnum.Aborted
-        return
-    network = _NETWORKS.get(ssid, {"quality": 60, "is5GHz": False})
-    Wifi.state = WifiStateEnum.Connecting
-    Wifi.ssid = ssid
-    Wifi.state = WifiStateEnum.Connected
-    # The level follows the percentage, so the state is set first.
-    Wifi.quality_percantage = network["quality"] or 60
-    Wifi.is_5_ghz = network["is5GHz"]
-    Wifi.ip_map_list = _interfaces()
-
-
-def _disconnect():
-    Wifi.state = WifiStateEnum.Disconnected
-    Wifi.ssid = ""
-    Wifi.quality_percantage = 0
-    Wifi.is_5_ghz = False
-    Wifi.ip_map_list = _interfaces()
-
-
 def wifi_action_from_cpp(code, value):
     _record("wifi_action_from_cpp", code, _Hidden() if code == WifiActionEnum.Connect else value)
-    if code == WifiActionEnum.Scan:
-        if Wifi.scan_results == _NETWORKS:
-            # Nothing new: no change signal would end the screen's scan.
-            Wifi.abort_wifi_scan()
-        else:
-            Wifi.scan_results = _NETWORKS
-    elif code == WifiActionEnum.IPData:
-        Wifi.ip_map_list = _interfaces()
-    elif code == WifiActionEnum.Login:
-        Wifi.set_login_data(value, "")
-    elif code == WifiActionEnum.Connect:
-        _connect(value)
-    elif code == WifiActionEnum.Disconnect:
-        _disconnect()
+    _network.wifi_action(code, value)
 
 
 # ---- updates ----------------------------------------------------------------
@@ -229,7 +179,8 @@ def _changelog(package):
 
 def _update():
     Shell.locked = True
-    for line in ("Suche nach Aktualisierungen ...", "Paketlisten werden gelesen ... Fertig",
+    for line in ("Suche nach Aktualisierungen ...", "OK:1 https://deb.tavell.example stable InRelease\n"
+                 "OK:2 https://deb.tavell.example stable/main <arm64> Packages", "Paketlisten werden gelesen ... Fertig",
                  f"{len(_UPGRADABLES)} Pakete können aktualisiert werden."):
         Shell.append_stdout(line)
     Shell.installed = _INSTALLED

@@ -5,14 +5,25 @@ makes its line run from the chosen step, each "next step" advances the
 running line, boiling fills the hop display with the time left to each
 addition (refreshed at every request), and a stop or the final
 acknowledgement ends the line. The latest requests are kept in `received`.
+
+Resume data of interrupted runs are offered at start-up when
+TAVELL_STANDIN_RECOVERY names their steps ("A,B", StepsEnum values, either
+may be empty: "2" offers line A's run stopped at the rests, ",5" line B's at
+heating). A start at filling asks for the filling popup; a "Recovery" start
+with runs of both lines asks which to resume. With TAVELL_STANDIN_PREPARE
+set to 1 or 2, line A's or line B's prepare popup is asked for a few seconds
+after the screens are ready (time enough to switch the theme first).
 """
 
 import collections
 import os
+import threading
 import time
 
+from tavell import Logger
 from tavell.action import ActionEnum
 from tavell.auto import FIRST_STEP, SEPARATOR_STEP, Auto, AutoEnum, StepsEnum
+from tavell.gui import Gui, PageEnum, PopupEnum
 from tavell.hopfentimer import HopfenTimer
 from tavell.values import Values
 
@@ -31,6 +42,15 @@ try:
     _HEAD_START = max(0.0, float(os.environ.get("TAVELL_STANDIN_BOIL_HEAD_START", "0")))
 except ValueError:
     _HEAD_START = 0.0
+
+STEP_NAMES = ("Füllen", "Einmaischen", "Rasten", "Abmaischen", "Läutern", "Heizphase Kochen", "Kochen")
+
+# The ids under which the stand-in asks for its popups.
+FILLING_POPUP_ID = 902
+RECOVERY_POPUP_ID = 901
+
+# Seconds from the screens being ready to asking for the prepare popup.
+PREPARE_DELAY = 3.0
 
 _TOGGLES = {
     AutoEnum.HandEnabled: "hand_enabled",
@@ -73,6 +93,38 @@ def _set_step(line, step):
         _start_boiling()
 
 
+def _snapshot(line):
+    return Auto.recovery_data_b if line == "b" else Auto.recovery_data_a
+
+
+def _resumable():
+    """The lines whose snapshot can be resumed, line A first."""
+    lines = []
+    if Auto.recovery_data_a.step >= FIRST_STEP:
+        lines.append("a")
+    if Values.heat_zone_count_b >= 3 and Auto.recovery_data_b.step >= Auto.step_b_offset:
+        lines.append("b")
+    return lines
+
+
+def _resume(line):
+    snapshot = _snapshot(line)
+    step = snapshot.step
+    snapshot.reset()
+    if not _resumable():
+        Auto.recovery_count = 0
+    _run(line, step)
+
+
+def _run(line, index):
+    Auto.wait_for_ackn = False
+    setattr(Auto, f"active_{line}", True)
+    _set_step(line, index)
+    if line == "a" and index == FIRST_STEP:
+        # How the main-infusion counter starts is the operator's choice.
+        Gui.request_popup(PopupEnum.Fullen, FILLING_POPUP_ID)
+
+
 def _start(value):
     # value is [step index, page]; page 1 is line B's.
     try:
@@ -82,13 +134,70 @@ def _start(value):
     line = "b" if page == 1 else "a"
     if index is None:
         index = SEPARATOR_STEP if line == "b" else FIRST_STEP
-    if index < FIRST_STEP:
-        # "Recovery": continue where the snapshot stopped.
-        snapshot = Auto.recovery_data_b if line == "b" else Auto.recovery_data_a
-        index = max(snapshot.step, FIRST_STEP)
-    Auto.wait_for_ackn = False
-    setattr(Auto, f"active_{line}", True)
-    _set_step(line, index)
+    if index >= FIRST_STEP:
+        _run(line, index)
+        return
+    # "Recovery": continue where the snapshot stopped.
+    lines = _resumable()
+    if len(lines) == 2:
+        Gui.request_popup(PopupEnum.Recovery, RECOVERY_POPUP_ID)
+    elif lines:
+        _resume(lines[0])
+    else:
+        _run(line, FIRST_STEP)
+
+
+def dialog_data(value):
+    """The answer of the recovery popup resumes the runs the operator chose."""
+    if not isinstance(value, dict):
+        return
+    answer = value.get(str(RECOVERY_POPUP_ID))
+    if not isinstance(answer, dict) or not answer.get("a"):
+        return
+    chosen = answer.get("v") or {}
+    for line in _resumable():
+        if chosen.get(line):
+            _resume(line)
+
+
+def _ask_prepare(line):
+    if line == "1":
+        Auto.auto_1_popup_prepare()
+    elif line == "2":
+        # The popup belongs to line B's page, which must be shown first.
+        Gui.page = PageEnum.Auto2
+        Auto.auto_2_popup_prepare()
+
+
+def action_from_cpp(action):
+    if action == ActionEnum.GuiReady:
+        line = os.environ.get("TAVELL_STANDIN_PREPARE", "")
+        if line:
+            timer = threading.Timer(PREPARE_DELAY, _ask_prepare, (line,))
+            timer.daemon = True
+            timer.start()
+
+
+def offer_recovery():
+    """Offers the resume data named in TAVELL_STANDIN_RECOVERY."""
+    text = os.environ.get("TAVELL_STANDIN_RECOVERY", "")
+    if not text:
+        return
+    steps = [part.strip() for part in text.split(",")] + [""]
+    count = 0
+    for line, part in zip("ab", steps[:2]):
+        if not part:
+            continue
+        step = _as_int(part)
+        if step is None or not FIRST_STEP <= step < len(STEP_NAMES):
+            Logger.warning(f"controller: TAVELL_STANDIN_RECOVERY={text!r}: kein Schritt {part!r}")
+            continue
+        snapshot = _snapshot(line)
+        snapshot.recipe_name = "Demo-Rezept"
+        snapshot.step_str = STEP_NAMES[step]
+        snapshot.step = step
+        count += 1
+    Auto.recovery_count = count
 
 
 def _stop(line):

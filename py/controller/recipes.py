@@ -7,6 +7,7 @@ plant's controller. Runs on the interpreter's thread like every entry point.
 """
 
 import math
+import os
 import re
 
 from tavell import Logger
@@ -168,6 +169,50 @@ _HANDLERS = {
     action: _SPECIAL.get(action) or _field(_snake(name[len("Set"):]))
     for name, action in RecipeActionEnum.__members__.items()
 }
+
+
+def _sample_recipes():
+    """A full recipe (five rests, five hop timers, every comment) and a
+    plain one, to try the recipe page with."""
+    full = RecipeClass()
+    full.name = "Festbier"
+    full.comment_wasser = "Mit Milchsäure auf pH 5,4 einstellen\n2 g Calciumchlorid je 10 Liter"
+    full.comment_malz = "4,5 kg Pilsner Malz\n0,8 kg Münchner Malz\n0,2 kg Karamellmalz hell"
+    full.comment_general = "Untergärige Hefe, Gärung bei 10 °C; nach 7 Tagen Spindelprobe"
+    full.maisch_hg = 180
+    full.maisch_fill_temp = 55
+    full.maisch_temp = 57
+    full.raste_n = 5
+    full.raste_temps = [62, 66, 68, 72, 75]
+    full.raste_times = [15, 35, 20, 15, 5]
+    full.lautern_temp = 78
+    full.lautern_time = 15
+    full.lautern_ng_count = 4
+    full.lautern_ng_liters = 25
+    full.cooking_time = 75
+    full.cooking_use_power_percentage = True
+    full.cooking_power_percentage = 45
+    full.hopfen_n = 5
+    full.hopfen_vorderwurze = True
+    full.hopfen_whirlpool = True
+    full.hopfen_timers = [75, 60, 30, 10, 0]
+    full.hopfen_comments = ["Magnum 20 g", "Tettnanger 30 g", "Hallertauer Tradition 25 g",
+                            "Saazer 20 g", "Hallertauer Mittelfrüh 40 g"]
+    plain = RecipeClass()
+    plain.take_other(Recipes.default)
+    plain.name = "Pils"
+    return [full, plain]
+
+
+def init():
+    """With TAVELL_STANDIN_RECIPES=full the store starts with sample recipes
+    and the first of them is current; otherwise it starts empty."""
+    if os.environ.get("TAVELL_STANDIN_RECIPES", "") != "full":
+        return
+    for recipe in _sample_recipes():
+        _store[recipe.name] = recipe
+    _publish_names()
+    Recipes.current.take_other(_store[Recipes.names[0]])
 
 
 def recipe_action_from_cpp(code, value):

@@ -26,6 +26,27 @@ _PROPERTY_OF = {
 
 _TEMPERATURES = set(_PROPERTY_OF.values())
 
+# What a plant's 1-Wire bus might show: the kettle keys the operator can
+# choose from, and two sensors the controller could not assign (one of them
+# with a name that holds markup, which the screens must show as text).
+_KESSEL_SENSOR_KEYS = ["kessel", "28-0316a279e4ff", "28-0417b2c51aff"]
+_KESSEL_B_SENSOR_KEYS = ["kesselB", "28-0316a279e4ff", "28-0417b2c51aff"]
+_UNKNOWN_SENSORS = {"28-0517c1d2e3ff": 21.5, "28-<i>06</i>": "keine Antwort"}
+
+
+def init():
+    """Offers the sensor keys and unassigned sensors, and reports the drives
+    ready, so the settings screens can be tried."""
+    Values.temp_kessel_model = _KESSEL_SENSOR_KEYS
+    Values.temp_kessel_sensor_key = "kessel"
+    Values.temp_kessel_b_model = _KESSEL_B_SENSOR_KEYS
+    Values.temp_kessel_b_sensor_key = "kesselB"
+    Values.unknown_w1_sensors_values = _UNKNOWN_SENSORS
+    Values.fu_rw1_ok = True
+    Values.fu_pump1_ok = True
+    Values.fu_rw2_ok = True
+    Values.fu_pump2_ok = True
+
 
 def _as_type_of(current, value, temperature):
     if temperature:

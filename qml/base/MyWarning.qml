@@ -10,6 +10,7 @@ Rectangle {
 
     property alias title: title_.text
     property alias text: text_.text
+    property alias textFormat: text_.textFormat
     property bool closable: false
 
     signal closed()

@@ -18,6 +18,13 @@ QtObject {
     property var _custom: ({})
     // Set once the event loop has ended: the dialogs close without reports.
     property bool _quitting: false
+    // Longer texts are cut where they are shown (the whole text goes to the
+    // log): laying out a megabyte of text would stop the screen for minutes.
+    readonly property int maxShownLength: 3000
+    // Error dialogs open at once; further errors are counted on the newest.
+    readonly property int maxErrorDialogs: 5
+    // Open error dialogs by their record, so the same error opens one dialog.
+    property var _errors: ({})
 
     readonly property Component _messageComponent: Qt.createComponent("../content/popups/MessageDialog.qml")
     readonly property Component _questionComponent: Qt.createComponent("../content/popups/QuestionDialog.qml")
@@ -69,6 +76,43 @@ QtObject {
         return component.createObject(overlay, properties)
     }
 
+    function shownText(text) {
+        const whole = String(text)
+        if (whole.length <= maxShownLength)
+            return whole
+        console.log(`Gekürzt angezeigter Text (${whole.length} Zeichen): ${whole}`)
+        return whole.substring(0, maxShownLength) + ` … [gekürzt: ${whole.length} Zeichen, vollständig im Protokoll]`
+    }
+
+    // An exception record as an error dialog. While a dialog shows the same
+    // record, a repeat is only counted there: a controller that fails on
+    // every report of a dialog would otherwise open dialogs without end.
+    function error(e) {
+        const key = JSON.stringify([e.type, e.text, e.withTraceback ? e.trace : null])
+        const shown = _errors[key]
+        if (shown !== undefined) {
+            shown.repeats += 1
+            return shown
+        }
+        const open = Object.keys(_errors)
+        if (open.length >= maxErrorDialogs) {
+            _errors[open[open.length - 1]].moreErrors += 1
+            return undefined
+        }
+        const dialog = message(e.type, escapeHtml(e.text), "error", { traceback: e.withTraceback ? e.trace : null })
+        if (!dialog)
+            return undefined
+        const errors = Object.assign({}, _errors)
+        errors[key] = dialog
+        _errors = errors
+        dialog.closed.connect(function() {
+            const rest = Object.assign({}, root._errors)
+            delete rest[key]
+            root._errors = rest
+        })
+        return dialog
+    }
+
     function message(title, text, category, options) {
         if (category === undefined)
             category = "info"
@@ -76,7 +120,7 @@ QtObject {
         const givenId = opts.id
         delete opts.id
         const dialog = _create(_messageComponent, {
-            title: title, text: text, color: colorFromCategory(category),
+            title: shownText(title), text: shownText(text), color: colorFromCategory(category),
             details: opts.details === undefined ? "" : opts.details,
             traceback: opts.traceback === undefined ? null : opts.traceback,
             time: opts.time === undefined ? "" : opts.time })
@@ -118,7 +162,8 @@ QtObject {
         }
         for (const k of ["yes", "no", "id", "color", "category", "description", "open", "component"])
             delete opts[k]
-        const props = Object.assign(opts, { title: title, text: text, color: color, yesText: yes, noText: no })
+        const props = Object.assign(opts, { title: shownText(title), text: shownText(text), color: color,
+                                            yesText: yes, noText: no })
         const dialog = _create(component, props)
         if (!dialog)
             return undefined

@@ -136,19 +136,25 @@ QtObject {
         "Gedrückt halten startet die Automatik mit dem gewählten Schritt bzw. bricht die laufende "
         + "Automatik ab.<br><i>Abschließen</i> bestätigt das Ende des Brauprozesses."
 
+    // ---- simulator ----
+    readonly property string simulatorButtonTitle: "Button Simulator"
+    readonly property string simulatorButtonText:
+        "Dieser Button holt das Fenster zur Simulatorsteuerung nach vorne, bzw. öffnet es, falls es geschlossen war. "
+        + "Er ist nur im Simulator verfügbar und wird auf der 'echten Anlage' nicht dargestellt."
+
     // ---- settings ----
-    readonly property string settingsFreqLauterTitle: "Frequenz Pumpe Läutern"
+    readonly property string settingsFreqLauterTitle: "Frequenz Pumpe" + pump1Suffix_ + " - Läutern"
     readonly property string settingsFreqLauterText:
         "Frequenz der Pumpe in Hz während des Läuterns. Sie gilt als Vorgabe für jeden neuen Brauprozess."
     readonly property string settingsFreqRw1Title: isSpecial_ ? "Frequenz Rührwerk 1" : "Frequenz Rührwerk"
     readonly property string settingsFreqRw2Title: "Frequenz Rührwerk 2"
     readonly property string settingsFreqRwText:
         "Frequenz des Rührwerks in Hz während der Automatik. Sie gilt als Vorgabe für jeden neuen Brauprozess."
-    readonly property string settingsFreqPump1Title: isSpecial_ ? "Frequenz Pumpe 1" : "Frequenz Pumpe"
+    readonly property string settingsFreqPump1Title: "Frequenz Pumpe" + pump1Suffix_ + " - Allgemein"
     readonly property string settingsFreqPump1Text:
         "Frequenz der Pumpe" + (isSpecial_ ? " der " + Common.nameKessel1 : "")
         + " in Hz während der Automatik (außer beim Läutern). Sie gilt als Vorgabe für jeden neuen Brauprozess."
-    readonly property string settingsFreqPump2Title: "Frequenz Pumpe 2"
+    readonly property string settingsFreqPump2Title: "Frequenz Pumpe 2 - Allgemein"
     readonly property string settingsFreqPump2Text:
         "Frequenz der Pumpe der " + Common.nameKessel2
         + " in Hz während der Automatik. Sie gilt als Vorgabe für jeden neuen Brauprozess."
@@ -156,4 +162,25 @@ QtObject {
     readonly property string settingsAutoWhirlpoolText:
         "Ist diese Option aktiviert, bietet die Automatik nach dem Kochen einen Whirlpool an, "
         + "in dem die Pumpe den Sud im Kreis fördert, damit sich Trub in der Mitte absetzt."
+    readonly property string settingsCookingStartTempTitle: "Starttemperatur Kochen"
+    readonly property string settingsCookingStartTempText:
+        "Im Brauprozess beginnt der Schritt <i>" + AutoExt.nameStep7Kochen + "</i>, wenn nach dem "
+        + "Läutern diese Temperatur erreicht wurde. Eine Änderung dieses Wertes während einer "
+        + "laufenden Automatik wirkt sich nicht auf diese aus, da der Wert nur zum Start "
+        + "des Brauprozesses übernommen wird."
+    readonly property string settingsAutoKondensatorTitle: "Auto-Kondensator"
+    readonly property string settingsAutoKondensatorText:
+        "Wenn die Option <i>Kondensator automatisch schalten</i> aktiviert ist, wird "
+        + "der Dampfkondensator im Automatikbetrieb automatisch bei erreichen der "
+        + "<i>Starttemperatur</i> aktiviert. Damit soll ein Überkochen des Sudes möglichst "
+        + "vermieden werden, <b>jedoch kann dieser Fall - speziell bei Hopfengabe - "
+        + "nicht ausgeschlossen werden.</b><br>Das Ändern dieser Einstellung wirkt sich auch "
+        + "auf einen laufenden Automatikbetrieb aus."
+    readonly property string settingsKesselSensorText: "Diese Einstellung wird durch die Firma Tavell vorgenommen."
+    readonly property string settingsTicksPerLiterTitle: "Ticks / Liter"
+    readonly property string settingsTicksPerLiterText:
+        "Diese Einstellung sollte nicht verändert werden, da sie von dem verbauten "
+        + "Durchflusszähler abhängig ist.<br>Dieser Wert lässt sich während eines "
+        + "Automatikbetriebes nicht ändern, da das undefiniertes Verhalten der Regelung "
+        + "mit sich bringen würde."
 }

@@ -4,6 +4,7 @@
 #include "socket_interface.h"
 #include "startup.h"
 #include "state_objects.h"
+#include "termination_signals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -76,6 +77,10 @@ int main(int argc, char *argv[])
         return 100;
 
     SocketInterface socketInterface(&application, &bridge);
+    // The system's stop at shutdown takes the same road as "app quit".
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &bridge,
+                     [&bridge] { Q_EMIT bridge.closeApp(); });
 
     registerQmlTypes(bridge);
 

@@ -3,11 +3,15 @@
 import importlib.util
 import os
 import sys
+import time
 
 import pytest
 
+from tavell.action import ActionEnum
 from tavell.auto import Auto, AutoEnum, StepsEnum
+from tavell.gui import PopupEnum
 from tavell.hopfentimer import HopfenTimer
+from tavell.values import Values
 
 
 @pytest.fixture(scope="module")
@@ -40,6 +44,8 @@ def idle_plant():
         for name in ("rw1", "pump1", "rw2", "pump2"):
             setattr(Auto, "fu_freq_sp_" + name, 0)
         Auto.recovery_data_a.reset()
+        Auto.recovery_data_b.reset()
+        Auto.recovery_count = 0
         for i in range(5):
             HopfenTimer.set_str_indexed(i, "")
         HopfenTimer.status = "Automatik noch nicht gestartet"
@@ -147,3 +153,95 @@ def test_malformed_values_are_ignored(controller):
     assert (Auto.active_a, Auto.step_a) == (True, 0)
     send(controller, AutoEnum.SetHopfengabe, None)
     assert HopfenTimer.current == 0
+
+
+class _Popups:
+    """Records the popups the stand-in asks for."""
+
+    def __init__(self):
+        self.requested = []
+
+    def request_popup(self, which, id_):
+        self.requested.append((which, id_))
+
+
+@pytest.fixture
+def popups(controller, monkeypatch):
+    recorder = _Popups()
+    monkeypatch.setattr(controller.auto, "Gui", recorder)
+    return recorder
+
+
+@pytest.fixture
+def three_vessels():
+    before = Values.heat_zone_count_b
+    Values.heat_zone_count_b = 4
+    yield
+    Values.heat_zone_count_b = before
+
+
+def test_resume_data_offered_from_the_environment(controller, monkeypatch):
+    monkeypatch.setenv("TAVELL_STANDIN_RECOVERY", "2,5")
+    controller.auto.offer_recovery()
+    assert (Auto.recovery_data_a.step, Auto.recovery_data_a.step_str) == (2, "Rasten")
+    assert (Auto.recovery_data_b.step, Auto.recovery_data_b.step_str) == (5, "Heizphase Kochen")
+    assert Auto.recovery_count == 2
+    Auto.recovery_data_a.reset()
+    Auto.recovery_data_b.reset()
+    # Only line B's run; a step that does not exist is skipped.
+    monkeypatch.setenv("TAVELL_STANDIN_RECOVERY", "9,4")
+    controller.auto.offer_recovery()
+    assert (Auto.recovery_data_a.step, Auto.recovery_data_b.step, Auto.recovery_count) == (-1, 4, 1)
+
+
+def test_filling_start_asks_for_the_filling_popup(controller, popups):
+    send(controller, AutoEnum.Start, [0.0, 0.0])
+    assert (Auto.active_a, Auto.step_a) == (True, 0)
+    assert popups.requested == [(PopupEnum.Fullen, controller.auto.FILLING_POPUP_ID)]
+    send(controller, AutoEnum.Start, [4.0, 1.0])
+    assert len(popups.requested) == 1
+
+
+def test_resuming_one_run_withdraws_the_offer(controller, popups, three_vessels):
+    Auto.recovery_data_b.step = 5
+    Auto.recovery_count = 1
+    send(controller, AutoEnum.Start, [-1.0, 0.0])
+    # Only line B's run exists: it resumes on line B.
+    assert (Auto.active_b, Auto.step_b, Auto.active_a) == (True, 5, False)
+    assert (Auto.recovery_data_b.step, Auto.recovery_count) == (-1, 0)
+    assert popups.requested == []
+
+
+def test_two_runs_ask_which_to_resume(controller, popups, three_vessels):
+    Auto.recovery_data_a.step = 2
+    Auto.recovery_data_b.step = 6
+    Auto.recovery_count = 2
+    send(controller, AutoEnum.Start, [-1.0, 0.0])
+    assert popups.requested == [(PopupEnum.Recovery, controller.auto.RECOVERY_POPUP_ID)]
+    assert not (Auto.active_a or Auto.active_b)
+    key = str(controller.auto.RECOVERY_POPUP_ID)
+    # A rejected popup resumes nothing; the answer resumes only line B.
+    controller.auto.dialog_data({key: {"a": False}, "current": None})
+    assert not (Auto.active_a or Auto.active_b)
+    controller.auto.dialog_data({key: {"a": True, "v": {"a": False, "b": True}}, "current": None})
+    assert (Auto.active_a, Auto.active_b, Auto.step_b) == (False, True, 6)
+    # Line A's run is still offered.
+    assert (Auto.recovery_data_a.step, Auto.recovery_count) == (2, 2)
+
+
+def test_prepare_popup_asked_for_after_the_screens_are_ready(controller, monkeypatch):
+    asked = []
+
+    class Signals:
+        def auto_1_popup_prepare(self):
+            asked.append(1)
+
+    monkeypatch.setattr(controller.auto, "Auto", Signals())
+    monkeypatch.setattr(controller.auto, "PREPARE_DELAY", 0.05)
+    monkeypatch.setenv("TAVELL_STANDIN_PREPARE", "1")
+    controller.auto.action_from_cpp(ActionEnum.ResetFlows)
+    controller.auto.action_from_cpp(ActionEnum.GuiReady)
+    deadline = time.monotonic() + 5
+    while not asked and time.monotonic() < deadline:
+        time.sleep(0.01)
+    assert asked == [1]

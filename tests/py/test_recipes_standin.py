@@ -166,3 +166,31 @@ def test_each_field_action_sets_its_field(ctl, capfd, action, value, field, expe
     assert getattr(Recipes.current, field) == expected
     assert ignored(capfd) == []
 
+
+
+def test_sample_recipes_only_when_asked_for(monkeypatch):
+    spec = importlib.util.spec_from_file_location(f"standin_recipes_{next(_loads)}", SOURCE)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    try:
+        monkeypatch.delenv("TAVELL_STANDIN_RECIPES", raising=False)
+        module.init()
+        assert Recipes.names == []
+
+        monkeypatch.setenv("TAVELL_STANDIN_RECIPES", "full")
+        module.init()
+        assert Recipes.names == ["Festbier", "Pils"]
+        full = Recipes.current
+        assert (full.name, full.raste_n, full.hopfen_n) == ("Festbier", 5, 5)
+        assert all(full.hopfen_comments) and full.comment_wasser and full.comment_malz and full.comment_general
+        # The sample is a recipe the page shows without range warnings.
+        temps = [full.maisch_temp] + full.raste_temps + [full.lautern_temp]
+        assert temps == sorted(set(temps))
+        # Edits reach the stored sample like any other recipe.
+        module.recipe_action_from_cpp(A.SetCookingTime, 80.0)
+        module.recipe_action_from_cpp(A.SetCurrentName, "Pils")
+        module.recipe_action_from_cpp(A.SetCurrentName, "Festbier")
+        assert Recipes.current.cooking_time == 80
+    finally:
+        Recipes.current.take_other(RecipeClass())
+        Recipes.names = []

@@ -66,6 +66,15 @@ def test_disconnect_leaves_the_network(controller):
     assert all(i["ip4"] == "" for i in Wifi.ip_map_list if i["name"] == "wlan0")
 
 
+def test_unreachable_network_stays_connecting_until_given_up(controller):
+    controller.wifi_action_from_cpp(WifiActionEnum.Connect, ["Funkloch", PASSWORD])
+    assert Wifi.state == WifiStateEnum.Connecting
+    assert Wifi.ssid == "Funkloch"
+    controller.wifi_action_from_cpp(WifiActionEnum.Disconnect, None)
+    assert Wifi.state == WifiStateEnum.Disconnected
+    assert Wifi.ssid == ""
+
+
 def test_scan_finds_networks_one_with_markup(controller, capfd):
     controller.wifi_action_from_cpp(WifiActionEnum.Scan, None)
     found = Wifi.scan_results

@@ -49,6 +49,7 @@ Item {
         }
 
         function cleanup() {
+            TestHooks.setValue("hauptgussMax", 250)
             TestHooks.setAutoActive(1, false)
             TestHooks.setAutoActive(2, false)
             for (const p of [prepareA(), prepareB(), base.fuellenPopup, base.recoveryPopup]) {
@@ -135,10 +136,130 @@ Item {
             compare(Dialogs.currentId, "7")
             mouseClick(findChild(popup.contentItem, "fuellenOk"))
             tryCompare(popup, "visible", false)
-            compare(dialogData(), ['{"7":{"a":true},"current":null}'])
+            // Two-vessel plant: counter reset with the global-reset box set.
+            compare(dialogData(), ['{"7":{"a":true,"v":[true,true]},"current":null}'])
             compare(scene.reports[0], [Gui.PopupOpened, "true"])
             compare(scene.reports[scene.reports.length - 1], [Gui.PopupOpened, "false"])
             compare(popup.id_, 0)
+        }
+
+        function openFilling(id) {
+            Gui.requestPopup(Gui.PopupFullen, id)
+            tryCompare(base.fuellenPopup, "opened", true)
+            return base.fuellenPopup
+        }
+
+        function fillingChild(name) { return findChild(base.fuellenPopup.contentItem, name) }
+
+        function fillingAnswer(id) {
+            tryCompare(base.fuellenPopup, "visible", false)
+            const last = dialogData()[dialogData().length - 1]
+            return JSON.stringify(JSON.parse(last)[String(id)])
+        }
+
+        function test_fillingPopupReports_data() {
+            return [
+                { tag: "two-vessel reset", b: 0, choice: "fuellenResetCounter", box: null, v: [true, true] },
+                { tag: "three-vessel reset", b: 4, choice: "fuellenResetCounter", box: null, v: [true, false] },
+                { tag: "reset, box ticked", b: 4, choice: "fuellenResetCounter", box: true, v: [true, true] },
+                // The global counter never resets it, whatever the box showed.
+                { tag: "global, box ticked", b: 4, choice: "fuellenGlobalCounter", box: true, v: [false, false] },
+                { tag: "global, two-vessel", b: 0, choice: "fuellenGlobalCounter", box: null, v: [false, false] },
+                { tag: "manual", b: 0, choice: "fuellenManual", box: false, number: 37, v: [37, false] }]
+        }
+
+        function test_fillingPopupReports(data) {
+            TestHooks.setValue("heatZoneCountB", data.b)
+            TestHooks.setValue("hauptgussMax", 80)
+            const popup = openFilling(21)
+            const box = fillingChild("fuellenGlobalReset")
+            compare(box.checked, data.b < 3)
+            verify(fillingChild("fuellenResetCounter").checked)
+            if (data.box !== null && box.checked !== data.box)
+                mouseClick(box)
+            mouseClick(fillingChild(data.choice))
+            if (data.number !== undefined) {
+                const number = fillingChild("fuellenNumber")
+                verify(number.enabled)
+                tryVerify(function() { return number.activeFocus })
+                number.contentItem.selectAll()
+                keyClick(Qt.Key_Delete)
+                for (const c of String(data.number))
+                    keyClick(c)
+            }
+            mouseClick(fillingChild("fuellenOk"))
+            compare(fillingAnswer(21), JSON.stringify({ a: true, v: data.v }))
+            TestHooks.setValue("heatZoneCountB", -1)
+        }
+
+        function test_fillingGlobalBoxRemembersItsState() {
+            TestHooks.setValue("heatZoneCountB", 0)
+            openFilling(22)
+            const box = fillingChild("fuellenGlobalReset")
+            mouseClick(box)
+            verify(!box.checked)
+            mouseClick(fillingChild("fuellenGlobalCounter"))
+            verify(!box.enabled)
+            verify(!box.checked)
+            verify(!fillingChild("fuellenNumber").enabled)
+            mouseClick(fillingChild("fuellenManual"))
+            verify(box.enabled)
+            verify(!box.checked)
+            mouseClick(box)
+            mouseClick(fillingChild("fuellenGlobalCounter"))
+            verify(!box.checked)
+            mouseClick(fillingChild("fuellenResetCounter"))
+            verify(box.checked)
+            // The global counter's text shows the litres counted so far.
+            TestHooks.setValue("filled", 12.34)
+            compare(fillingChild("fuellenGlobalCounter").text, "Mit globalem Zählerstand starten (12.3 Liter)")
+            TestHooks.setValue("filled", 0)
+            base.fuellenPopup.reject()
+            tryCompare(base.fuellenPopup, "visible", false)
+            TestHooks.setValue("heatZoneCountB", -1)
+        }
+
+        function test_fillingKeys() {
+            TestHooks.setValue("heatZoneCountB", 0)
+            TestHooks.setValue("hauptgussMax", 80)
+            openFilling(23)
+            mouseClick(fillingChild("fuellenManual"))
+            const number = fillingChild("fuellenNumber")
+            tryVerify(function() { return number.activeFocus })
+            number.contentItem.selectAll()
+            keyClick("5")
+            // Return in the number box only leaves it.
+            keyClick(Qt.Key_Return)
+            verify(base.fuellenPopup.visible)
+            verify(!number.activeFocus)
+            compare(number.value, 5)
+            // Elsewhere Enter accepts.
+            keyClick(Qt.Key_Enter)
+            compare(fillingAnswer(23), JSON.stringify({ a: true, v: [5, true] }))
+            // Escape rejects.
+            openFilling(24)
+            keyClick(Qt.Key_Escape)
+            compare(fillingAnswer(24), JSON.stringify({ a: false }))
+            TestHooks.setValue("heatZoneCountB", -1)
+        }
+
+        function test_fillingNumberStaysInBoundsAndSpeedsUp() {
+            TestHooks.setValue("hauptgussMax", 30)
+            openFilling(25)
+            mouseClick(fillingChild("fuellenManual"))
+            const number = fillingChild("fuellenNumber")
+            compare(number.to, 30)
+            number.value = 0
+            const up = number.up.indicator
+            mousePress(up, up.width / 2, up.height / 2)
+            wait(Common.delayButtonDelay / 2)
+            compare(number.stepSize, 1)
+            tryCompare(number, "stepSize", 10, Common.delayButtonDelay + 1000)
+            tryCompare(number, "value", 30, 3000)
+            mouseRelease(up, up.width / 2, up.height / 2)
+            compare(number.stepSize, 1)
+            mouseClick(fillingChild("fuellenOk"))
+            compare(JSON.parse(fillingAnswer(25)).v[0], 30)
         }
 
         function test_fillingPopupClosedByControllerBeforeFadeIn() {

@@ -3,9 +3,13 @@
 // that was running when it appeared.
 
 #include "state_objects.h"
+#include "simulator_setters.h"
 #include "values_setters.h"
 
 #include <QByteArray>
+#include <QColor>
+    }
+
 #include <QHash>
 #include <QMessageLogContext>
 #include <QObject>
@@ -16,6 +20,9 @@
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QVector>
 #include <QtQuickTest>
 #include <QtTest>
 
@@ -106,6 +113,162 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+
+    // ---- recipes: the names and the current recipe as the controller writes them ----
+    Q_INVOKABLE void setRecipeNames(const QStringList &names)
+    {
+        g_recipes.setNames(QVector<QString>(names.begin(), names.end()));
+    }
+
+    // Back to the initial values, then the given fields (property names of
+    // Recipe; the arrays as lists of five).
+    Q_INVOKABLE void setCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        recipe->takeOther(*g_recipes.defaultRecipe());
+        updateCurrentRecipe(fields);
+    }
+
+    Q_INVOKABLE void updateCurrentRecipe(const QVariantMap &fields)
+    {
+        Recipe *recipe = g_recipes.current();
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            const QString &key = it.key();
+            const QVariant &v = it.value();
+            if (key == QLatin1String("name")) recipe->setName(v.toString());
+            else if (key == QLatin1String("commentWasser")) recipe->setCommentWasser(v.toString());
+            else if (key == QLatin1String("commentMalz")) recipe->setCommentMalz(v.toString());
+            else if (key == QLatin1String("commentGeneral")) recipe->setCommentGeneral(v.toString());
+            else if (key == QLatin1String("maischHg")) recipe->setMaischHg(v.toInt());
+            else if (key == QLatin1String("maischTemp")) recipe->setMaischTemp(v.toInt());
+            else if (key == QLatin1String("maischFillTemp")) recipe->setMaischFillTemp(v.toInt());
+            else if (key == QLatin1String("rasteN")) recipe->setRasteN(v.toInt());
+            else if (key == QLatin1String("lauternTemp")) recipe->setLauternTemp(v.toInt());
+            else if (key == QLatin1String("cookingTime")) recipe->setCookingTime(v.toInt());
+            else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
+            else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
+            else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
+            else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
+            else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());
+            else qFatal("TestHooks.updateCurrentRecipe: no setter for %s", qPrintable(key));
+        }
+    }
+
+private:
+    static QVector<int> intList(const QVariant &value)
+    {
+        QVector<int> out;
+        for (const QVariant &item : value.toList())
+            out.append(item.toInt());
+        return out;
+    }
+
+public:
+    // Updates tab: Shell as the controller's binding writes it.
+    Q_INVOKABLE void setShellUpgradables(const QVariantList &rows) { g_shell.setUpgradables(toMaps(rows)); }
+    Q_INVOKABLE void setShellInstalled(const QVariantList &rows) { g_shell.setInstalled(toMaps(rows)); }
+    Q_INVOKABLE void setShellLocked(bool locked) { g_shell.setLocked(locked); }
+    Q_INVOKABLE void setShellTestingRepoEnabled(bool enabled) { g_shell.setTestingRepoEnabled(enabled); }
+    Q_INVOKABLE void setShellColors(const QColor &low, const QColor &medium, const QColor &high, const QColor &other)
+    {
+        g_shell.setColorUrgencyLow(low);
+        g_shell.setColorUrgencyMedium(medium);
+        g_shell.setColorUrgencyHigh(high);
+        g_shell.setColorUrgencyOther(other);
+    }
+    // Each map: name, date, distribution, version, urgency (texts) and changes (list of texts).
+    Q_INVOKABLE void setShellChangelogs(const QVariantList &entries)
+    {
+        QVector<ChangelogEntry> list;
+        for (const QVariant &value : entries) {
+            const QVariantMap map = value.toMap();
+            ChangelogEntry entry(&g_shell);
+            entry.setName(map.value(QStringLiteral("name")).toString());
+            entry.setDate(map.value(QStringLiteral("date")).toString());
+            entry.setDistribution(map.value(QStringLiteral("distribution")).toString());
+            entry.setVersion(map.value(QStringLiteral("version")).toString());
+            entry.setUrgencyStr(map.value(QStringLiteral("urgency")).toString());
+            entry.setChanges(map.value(QStringLiteral("changes")).toStringList().toVector());
+            list.append(entry);
+        }
+        g_shell.setChangelogs(list);
+    }
+    Q_INVOKABLE void shellAppendStdout(const QString &text) { Q_EMIT g_shell.appendStdout(text); }
+    Q_INVOKABLE void shellAppendStderr(const QString &text) { Q_EMIT g_shell.appendStderr(text); }
+    Q_INVOKABLE void setGuiPage(int page) { g_gui.setPage(static_cast<Gui::PageEnum>(page)); }
+
+private:
+    static QVector<QVariantMap> toMaps(const QVariantList &rows)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &row : rows)
+            maps.append(row.toMap());
+        return maps;
+    }
+
+public:
+    // Value and machine settings: whether the screens' controls are usable,
+    // and the lists of sensor keys the controller offers.
+    Q_INVOKABLE void setControlsEnabled(bool enabled) { g_gui.setControlsEnabled(enabled); }
+    Q_INVOKABLE void setValueStrings(const QString &name, const QStringList &texts)
+    {
+        setValue(name, QVariant::fromValue(QVector<QString>(texts.begin(), texts.end())));
+    }
+
+    // ---- simulator window: the inputs and parameters the controller writes ----
+    Q_INVOKABLE void setSensorState(int code, bool state)
+    {
+        DIn *input = g_sensor.dinFromEnum(static_cast<Sensor::SensorEnum>(code));
+        if (!input)
+            qFatal("TestHooks.setSensorState: no digital input %d", code);
+        input->setState(state);
+    }
+    Q_INVOKABLE void setSimulatorValue(const QString &name, const QVariant &value)
+    {
+        const auto setter = simulatorSetters().value(name);
+        if (!setter)
+            qFatal("TestHooks.setSimulatorValue: no setter for %s", qPrintable(name));
+        setter(g_simulator, value);
+    }
+
+    // ---- network tab: what the controller writes into Wifi ----
+    Q_INVOKABLE void setWifiState(int state) { g_wifi.setState(static_cast<Wifi::WifiState>(state)); }
+    Q_INVOKABLE void setWifiSsid(const QString &ssid) { g_wifi.setSsid(ssid); }
+    Q_INVOKABLE void setWifiQuality(int percentage) { g_wifi.setQualityPercentage(percentage); }
+    Q_INVOKABLE void setWifiIs5GHz(bool is5GHz) { g_wifi.setIs5GHz(is5GHz); }
+    Q_INVOKABLE void setWifiScanResults(const QVariantMap &results) { g_wifi.setScanResults(results); }
+    Q_INVOKABLE void setWifiIpMapList(const QVariantList &list)
+    {
+        QVector<QVariantMap> maps;
+        for (const QVariant &entry : list)
+            maps.append(entry.toMap());
+        g_wifi.setIpMapList(maps);
+    }
+    Q_INVOKABLE void abortWifiScan() { Q_EMIT g_wifi.abortWifiScan(); }
+
+    // ---- automatic sequence pages ----
+    Q_INVOKABLE void setAutoStep(int line, int step)
+    {
+        line == 1 ? g_auto.setStepA(step) : g_auto.setStepB(step);
+    }
+    Q_INVOKABLE void setStepBOffset(int offset) { g_auto.setStepBOffset(offset); }
+    Q_INVOKABLE void setWaitForAckn(bool wait) { g_auto.setWaitForAckn(wait); }
+    Q_INVOKABLE void setRecoveryCount(int count) { g_auto.setRecoveryCount(count); }
+    Q_INVOKABLE void setUseLauterPumpFreq(bool use) { g_auto.setUseLauterPumpFreq(use); }
+    // Temporary frequencies of the running sequence.
+    Q_INVOKABLE void setAutoFrequencies(int rw1, int pump1, int pumpLautern, int rw2, int pump2)
+    {
+        g_auto.setFuFreqSpRw1(rw1);
+        g_auto.setFuFreqSpPump1(pump1);
+        g_auto.setFuFreqSpPumpLautern(pumpLautern);
+        g_auto.setFuFreqSpRw2(rw2);
+        g_auto.setFuFreqSpPump2(pump2);
+    }
+    Q_INVOKABLE void setLineRecipeName(int line, const QString &name)
+    {
+        (line == 1 ? g_recipes.autoA() : g_recipes.autoB())->setName(name);
+    }
 
     // Step screens of the automatic sequence: the flags of Auto, the hop
     // display, the line recipes and the outputs, written as the controller would.
@@ -219,6 +382,8 @@ public Q_SLOTS:
             qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase", QString());
             qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QString());
             qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
+            // As start-up does: the screens read ChangelogEntry.changes by this name.
+            qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);

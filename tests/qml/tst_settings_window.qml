@@ -48,6 +48,21 @@ Item {
         }
     }
 
+    Settings {
+        id: storedSimulator
+        category: "simulator"
+    }
+
+    // The simulator window's part the page uses: its place and visibility.
+    Component {
+        id: simulatorComponent
+        QtObject {
+            property real x: 0
+            property real y: 0
+            property bool visible: true
+        }
+    }
+
     Component {
         id: pageComponent
         SettingsPage { }
@@ -168,6 +183,41 @@ Item {
             compare(Number(stored.value("theme")), 0)
             Common.theme = Material.Dark
             compare(Number(stored.value("theme")), 1)
+        }
+
+        function test_simulatorPlaceRestoredAndStored_data() {
+            return [
+                { tag: "stored", x: 300, y: 200, visible: true, restored: [300, 200] },
+                { tag: "one axis 0", x: 300, y: 0, visible: true, restored: [0, 0] },
+                { tag: "shown later", x: 300, y: 200, visible: false, restored: [0, 0] }
+            ]
+        }
+
+        function test_simulatorPlaceRestoredAndStored(data) {
+            Bridge.simulator = true
+            storedSimulator.setValue("x", data.x)
+            storedSimulator.setValue("y", data.y)
+            storedSimulator.sync()
+            const win = createTemporaryObject(windowComponent, scene)
+            Common.window = win
+            const sim = createTemporaryObject(simulatorComponent, scene, { visible: data.visible })
+            createTemporaryObject(pageComponent, scene, { simulatorWindow: sim })
+            compare([sim.x, sim.y], data.restored)
+            compare(TestHooks.consoleLines(), [])
+
+            // Closing stores the place of a visible simulator window only.
+            sim.x = 410
+            sim.y = 120
+            win.closing({})
+            const expected = data.visible ? [410, 120] : [data.x, data.y]
+            compare([Number(storedSimulator.value("x")), Number(storedSimulator.value("y"))], expected)
+            // A window that shows only after the start goes to the stored place then, once.
+            sim.visible = true
+            compare([sim.x, sim.y], data.visible ? [410, 120] : [300, 200])
+            sim.x = 7
+            sim.visible = false
+            sim.visible = true
+            compare(sim.x, 7)
         }
 
         function test_simulatorWithoutWindowIsReported() {

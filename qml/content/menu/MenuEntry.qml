@@ -43,10 +43,12 @@ Item {
         visible: root.opened
         Label {
             text: root.text
+            textFormat: Text.PlainText
             font.pixelSize: 15
         }
         Label {
             text: root.secondLine
+            textFormat: Text.PlainText
             visible: text !== ""
             font.pixelSize: 10
             color: Common.fg2

@@ -20,6 +20,8 @@ Page {
     // Told by the page container when it loads this page.
     property int pageIndex: -1
     property bool isCurrent: false
+    // The simulator window, in simulator mode; the page container hands it over.
+    property var simulatorWindow: null
 
     readonly property var tabNames: ["Allgemein", "Netzwerk", "Updates", "FlashPico", "Erscheinungsbild",
         "Maschine", "Handbetrieb"]
@@ -35,6 +37,7 @@ Page {
     readonly property alias loginPage: login_
 
     property bool started_: false
+    property bool simulatorPlaced_: false
 
     function changeIndex(i) {
         box_.currentIndex = i
@@ -74,11 +77,28 @@ Page {
             win.height = rect.height
         }
 
-        if (Bridge.simulator)
+        if (simulatorWindow)
+            restoreSimulatorWindow_()
+        else if (Bridge.simulator)
             console.log("[SettingsRaspi] simulatorWindow Problem ...")
 
         win.closing.connect(storeWindow_)
         started_ = true
+    }
+
+    // Once, when the simulator window first shows. Only a stored place
+    // counts: 0 on either axis means none was stored.
+    function restoreSimulatorWindow_() {
+        const sim = simulatorWindow
+        if (!sim || !sim.visible || simulatorPlaced_)
+            return
+        simulatorPlaced_ = true
+        const x = Number(simulatorSettings_.value("x", 0))
+        const y = Number(simulatorSettings_.value("y", 0))
+        if (x && y) {
+            sim.x = x
+            sim.y = y
+        }
     }
 
     function storeWindow_() {
@@ -90,11 +110,19 @@ Page {
         windowSettings_.setValue("width", rect.width)
         windowSettings_.setValue("height", rect.height)
         windowSettings_.sync()
+        const sim = simulatorWindow
+        if (sim && sim.visible) {
+            simulatorSettings_.setValue("x", sim.x)
+            simulatorSettings_.setValue("y", sim.y)
+            simulatorSettings_.sync()
+        }
     }
 
     objectName: "settingsPage"
 
     onIsCurrentChanged: if (isCurrent) Gui.changedPage(Gui.Settings)
+    // A simulator window that comes after the start still goes to its place.
+    onSimulatorWindowChanged: if (started_) restoreSimulatorWindow_()
 
     // The window may complete after this page (the page container loads it
     // while the window is still being built).
@@ -107,6 +135,11 @@ Page {
         category: "window"
     }
 
+    Settings {
+        id: simulatorSettings_
+        category: "simulator"
+    }
+
     Connections {
         target: Common
         enabled: !root.started_
@@ -117,6 +150,13 @@ Page {
         target: Common
         enabled: root.started_
         function onThemeChanged() { windowSettings_.setValue("theme", Common.theme) }
+    }
+
+    // The simulator window shows after its creation, which may be after the start.
+    Connections {
+        target: root.simulatorWindow
+        enabled: root.started_ && !root.simulatorPlaced_
+        function onVisibleChanged() { root.restoreSimulatorWindow_() }
     }
 
     Connections {
@@ -146,7 +186,7 @@ Page {
             Layout.fillWidth: true
             Layout.fillHeight: true
 
-            MyGradientFlickContainer { objectName: "tabGeneral" }
+            SettingsCommon { }
 
             SettingsNetwork {
                 id: network_

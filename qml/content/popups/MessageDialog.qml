@@ -14,6 +14,10 @@ Popup {
     property string details
     property var traceback: null
     property string time
+    // How often the same error came again while this dialog was open, and how
+    // many other errors were not shown because too many dialogs were open.
+    property int repeats: 0
+    property int moreErrors: 0
 
     readonly property bool hasTraceback: traceback !== null && traceback !== undefined && details === ""
 
@@ -95,7 +99,18 @@ Popup {
             Label {
                 objectName: "messageTime"
                 text: root.time
+                Layout.fillWidth: !repeats_.visible
+            }
+            Label {
+                id: repeats_
+                objectName: "messageRepeats"
                 Layout.fillWidth: true
+                visible: text !== ""
+                color: root.color
+                wrapMode: Text.Wrap
+                text: [root.repeats > 0 ? `Noch ${root.repeats}-mal aufgetreten` : "",
+                       root.moreErrors > 0 ? `${root.moreErrors} weitere Fehler (siehe Protokoll)` : ""]
+                      .filter(function(t) { return t !== "" }).join(", ")
             }
             Button {
                 id: tracebackButton_

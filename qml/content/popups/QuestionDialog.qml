@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
+import "../../base"
 
 // Question with optional yes and no buttons; hidden when their text is empty.
 Popup {
@@ -73,13 +74,13 @@ Popup {
         RowLayout {
             Layout.alignment: Qt.AlignRight
             Layout.margins: 5
-            Button {
+            PlainButton {
                 objectName: "noButton"
                 text: root.noText
                 visible: root.noText !== ""
                 onClicked: root.reject()
             }
-            Button {
+            PlainButton {
                 objectName: "yesButton"
                 text: root.yesText
                 visible: root.yesText !== ""

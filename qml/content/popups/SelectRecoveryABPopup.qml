@@ -37,13 +37,13 @@ MyPopup {
                   + "fortgesetzt werden sollen (Mehrfachauswahl möglich):"
             wrapMode: Text.Wrap
         }
-        CheckBox {
+        PlainCheckBox {
             id: boxA_
             objectName: "recoveryBoxA"
             Layout.leftMargin: 10
             text: "Schritt " + (Auto_.recoveryDataA.step + 1) + " - " + Auto_.recoveryDataA.stepStr
         }
-        CheckBox {
+        PlainCheckBox {
             id: boxB_
             objectName: "recoveryBoxB"
             Layout.leftMargin: 10

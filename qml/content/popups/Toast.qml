@@ -19,7 +19,7 @@ Rectangle {
         const opts = options || {}
         color = opts.color ? opts.color : "transparent"
         timer_.interval = opts.duration ? opts.duration : 1000
-        label_.text = text
+        label_.text = Dialogs.shownText(text)
         visible = true
         timer_.restart()
     }
@@ -47,6 +47,7 @@ Rectangle {
     Label {
         id: label_
         objectName: "toastText"
+        textFormat: Text.PlainText
         anchors.left: icon_.right
         anchors.leftMargin: 10
         anchors.verticalCenter: parent.verticalCenter

@@ -32,6 +32,8 @@ Page {
         Label {
             objectName: "essidLabel"
             text: `Passwort für: ${root.essid}`
+            // The SSID is chosen by whoever runs the access point.
+            textFormat: Text.PlainText
             color: Common.fg1
             font.pointSize: Common.fSize2
             elide: Text.ElideRight

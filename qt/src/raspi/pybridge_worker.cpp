@@ -50,6 +50,37 @@ const char kRedirectSnippet[] = R"(
     Logger.debug(f"Interpreter: {sys.executable} - {sys.version}")
 )";
 
+// Finalising the interpreter waits for every thread that is not a daemon. A
+// controller's polling thread may never end: it gets a few seconds, then the
+// interpreter stops without it (as with a daemon thread), and the threads
+// still running are named in the log.
+const char kThreadGraceSnippet[] = R"(
+    import sys
+    import time
+
+    def _tavell_wait_for_threads(grace):
+        threading = sys.modules.get("threading")
+        if threading is None:
+            return
+        me = threading.current_thread()
+        others = [t for t in threading.enumerate() if t is not me and not t.daemon and t.is_alive()]
+        deadline = time.monotonic() + grace
+        for t in others:
+            t.join(max(0.0, deadline - time.monotonic()))
+        left = [t for t in others if t.is_alive()]
+        if not left:
+            return
+        from tavell import Logger
+        Logger.warning("Python-Threads laufen beim Beenden nach %.0f s noch und werden nicht abgewartet: %s"
+                       % (grace, ", ".join(t.name for t in left)))
+        with threading._shutdown_locks_lock:
+            for t in left:
+                threading._shutdown_locks.discard(t._tstate_lock)
+
+    _tavell_wait_for_threads(3.0)
+    del _tavell_wait_for_threads
+)";
+
 // The interpreter named first in the argument list lives in the controller's
 // virtual environment; where it does not exist, Debian's own interpreter
 // serves for locating the standard library.
@@ -165,6 +196,7 @@ PyWorker::~PyWorker()
         PyEval_RestoreThread(m_savedThreadState);
         m_savedThreadState = nullptr;
         std::puts("16");
+        TAVELL_GUARDED(py::exec(kThreadGraceSnippet));
         py::finalize_interpreter();
         std::puts("17");
     }

@@ -8,6 +8,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -16,6 +17,13 @@ const char *const kSocketPath = "/tmp/tavell_brew.sock";
 namespace {
 
 const char *const kWindowTitle = "Tavell Brauanlage";
+
+// A client has this long to send its command; an idle connection would hold
+// one of the program's files for good.
+constexpr int kClientTimeoutMs = 3000;
+// How often the server checks that it still listens: a failed accept (no
+// file descriptors left) makes QLocalServer close itself without a signal.
+constexpr int kListenCheckMs = 1000;
 
 // A process still running after its wait goes now, not in QProcess's
 // destructor (which would complain about it).
@@ -94,18 +102,35 @@ SocketInterface::SocketInterface(QObject *parent, Bridge *bridge)
     , server(new QLocalServer(this))
     , bridge(bridge)
 {
+    listen();
+    connect(server, &QLocalServer::newConnection, this, &SocketInterface::newClient);
+    auto *listenCheck = new QTimer(this);
+    connect(listenCheck, &QTimer::timeout, this, &SocketInterface::ensureListening);
+    listenCheck->start(kListenCheckMs);
+    std::printf("SocketInterface CONSTRUCTED; sock exists: %i\n",
+                QFile::exists(QString::fromLatin1(kSocketPath)) ? 1 : 0);
+}
+
+bool SocketInterface::listen()
+{
     const QString path = QString::fromLatin1(kSocketPath);
     // A file left by a run that did not end cleanly blocks the address. The
     // single-instance test has already run, so nobody answers on it.
-    if (!server->listen(path) && server->serverError() == QAbstractSocket::AddressInUseError) {
+    if (server->listen(path)) {
+        listened = true;
+        return true;
+    }
+    if (server->serverError() == QAbstractSocket::AddressInUseError) {
         if (QFile::exists(path)) {
             if (QFile::remove(path)) {
-                if (server->listen(path))
+                if (server->listen(path)) {
                     qDebug() << "Die Socketdatei war noch vorhanden und wurde erfolgreich gelöscht:" << path;
-                else
-                    logWarning() << "Die Socketdatei war noch vorhanden und wurde erfolgreich gelöscht, jedoch konnte "
-                                    "trotzdem kein neuer Socket erstellt werden"
-                                 << path;
+                    listened = true;
+                    return true;
+                }
+                logWarning() << "Die Socketdatei war noch vorhanden und wurde erfolgreich gelöscht, jedoch konnte "
+                                "trotzdem kein neuer Socket erstellt werden"
+                             << path;
             } else {
                 logWarning() << "Die Socketdatei war noch vorhanden und kann nicht gelöscht werden:" << path;
             }
@@ -115,8 +140,26 @@ SocketInterface::SocketInterface(QObject *parent, Bridge *bridge)
         }
     }
 
-    connect(server, &QLocalServer::newConnection, this, &SocketInterface::newClient);
-    std::printf("SocketInterface CONSTRUCTED; sock exists: %i\n", QFile::exists(path) ? 1 : 0);
+    return false;
+}
+
+void SocketInterface::ensureListening()
+{
+    // A server that never listened keeps the warnings of its start. After a
+    // failed accept QLocalServer still counts as listening, but its socket
+    // is closed and its file removed: the missing file tells.
+    if (!listened || QFile::exists(QString::fromLatin1(kSocketPath)))
+        return;
+    if (!listenLost) {
+        listenLost = true;
+        logWarning() << "Der Befehls-Socket hört nicht mehr zu:" << server->errorString()
+                     << "- er wird neu geöffnet, sobald wieder Dateien frei sind";
+    }
+    server->close();
+    if (listen()) {
+        listenLost = false;
+        logInfo() << "Der Befehls-Socket hört wieder zu:" << kSocketPath;
+    }
 }
 
 SocketInterface::~SocketInterface()
@@ -133,6 +176,8 @@ void SocketInterface::newClient()
     if (!client)
         return;
     clients.append(client);
+    // The timer belongs to the client and goes with it.
+    QTimer::singleShot(kClientTimeoutMs, client, [client] { client->abort(); });
     connect(
         client, &QLocalSocket::disconnected, this, [this, client] { onClientDisconnected(client); },
         Qt::DirectConnection);

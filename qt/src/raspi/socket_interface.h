@@ -35,6 +35,13 @@ public Q_SLOTS:
     void newClient();
 
 private:
+    // Listens on the fixed path, removing a socket file nobody answers on.
+    bool listen();
+    // Listens again when the server closed itself after a failed accept.
+    void ensureListening();
+
+    bool listened = false;
+    bool listenLost = false;
     QList<QLocalSocket *> clients;
     QLocalServer *server;
     Bridge *bridge;

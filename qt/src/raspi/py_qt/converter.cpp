@@ -146,6 +146,31 @@ py::object itemOf(const py::object &seq, size_t i)
     return py::reinterpret_steal<py::object>(item);
 }
 
+// Containers nested deeper than this are refused: every level takes stack of
+// the interpreter's thread, and a value nested tens of thousands deep would
+// overflow it.
+constexpr int kMaxNesting = 200;
+thread_local int t_nesting = 0;
+
+// Counts one level of a Python-to-Qt conversion for as long as it lives.
+class NestingLevel
+{
+public:
+    NestingLevel()
+    {
+        if (++t_nesting > kMaxNesting) {
+            --t_nesting;
+            throw py::type_error(QStringLiteral("Das an callback() übergebene Object ist tiefer als %1 Ebenen "
+                                                "verschachtelt und wird nicht übernommen.")
+                                     .arg(kMaxNesting)
+                                     .toStdString());
+        }
+    }
+    ~NestingLevel() { --t_nesting; }
+    NestingLevel(const NestingLevel &) = delete;
+    NestingLevel &operator=(const NestingLevel &) = delete;
+};
+
 template <typename Strings>
 Strings toStrings(const py::object &seq)
 {
@@ -297,6 +322,7 @@ QVariant _castPy2QVar(const py::object &obj) { return _castPy2QVar(obj, obj); }
 QVariant _castPy2QVar(const py::object &obj, const py::object &root)
 {
     return guardConversion(TAVELL_CATCH_SITE, QVariant(), [&]() -> QVariant {
+        const NestingLevel level;
         PyObject *p = obj.ptr();
         if (PyUnicode_Check(p))
             return strText(obj);
@@ -372,6 +398,7 @@ QMap<QString, QString> castPy2QStringMap(const py::object &dict)
 QJSValue _castPy2Js(const py::object &obj, const py::object &root)
 {
     return guardConversion(TAVELL_CATCH_SITE, QJSValue(), [&]() -> QJSValue {
+        const NestingLevel level;
         PyObject *p = obj.ptr();
         if (PyUnicode_Check(p))
             return strText(obj);

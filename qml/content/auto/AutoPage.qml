@@ -1,0 +1,361 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+import tavell.auto 1.0
+import tavell.gui 1.0
+import tavell.recipes 1.0
+import tavell.values 1.0
+import "../../singletons"
+import "../../base"
+import "../popups"
+
+// The page of one line of the automatic sequence: status, resume warning,
+// step and recipe lists, the start/stop button, the step screens and the
+// plant scheme. The step screens are this item's children, in step order;
+// line A's last child is the empty screen of the "Recovery" entry.
+Page {
+    id: root
+
+    // 1: line A (mash line), 2: line B (wort line).
+    property int line: 1
+    property int pageEnum: Gui.Auto1
+    // Step list entries of the line, in step order.
+    property var stepNames: []
+    // Scheme views while line B exists / while it does not.
+    property var formsTwoLines: []
+    property var formsOneLine: []
+    // Whether line B's existence cuts the step list to the first four steps.
+    property bool shortListWithLineB: false
+    property alias prepareObjectName: prepare_.objectName
+    default property alias screens: stepView_.contentData
+
+    readonly property alias preparePopup: prepare_
+    readonly property alias stepView: stepView_
+    readonly property alias stepList: stepList_
+    readonly property alias recipeList: recipeList_
+    readonly property alias startStopButton: startStop_
+    readonly property alias schemeArea: scheme_
+    readonly property alias resumeWarning: warning_
+
+    readonly property bool isCurrent: SwipeView.isCurrentItem
+    readonly property bool narrow: width < Common.breakpoint
+    readonly property bool running: line === 1 ? Auto_.activeA : Auto_.activeB
+    readonly property int step: line === 1 ? Auto_.stepA : Auto_.stepB
+    readonly property int firstStep: line === 1 ? 0 : Auto_.stepBOffset
+    // Resume data are offered on line A's page only, and only while no line runs.
+    readonly property bool offered: line === 1 && Auto_.recoveryCount > 0
+                                    && (Auto_.recoveryDataA.step >= 0 || Auto_.recoveryDataB.step >= 0)
+                                    && !AutoExt.active
+    // Position of the running step in the step list, -1 when none runs.
+    readonly property int runningEntry: step >= firstStep ? step - firstStep + shift_ : -1
+    readonly property var stepModel: (offered ? ["Recovery"] : []).concat(stepNames.slice(0, stepCount_))
+    readonly property bool recoveryChosen: offered && position === 0
+    // What a start sends as step index.
+    readonly property int startIndex: stepView_.currentIndex < 0
+                                      ? firstStep : position + (line === 1 ? -shift_ : Auto_.stepBOffset)
+    readonly property var recipe: line === 1 ? Recipes.autoA : Recipes.autoB
+    readonly property string resumeText: {
+        const a = Auto_.recoveryDataA
+        const b = Auto_.recoveryDataB
+        const bOffered = Common.isSpecial && b.step >= Auto_.stepBOffset
+        if (bOffered && a.step >= 0)
+            return "Es ist eine Sicherung zweier abgebrochener Brauvorgänge vorhanden "
+                    + `(Schritt ${a.step + 1} - ${a.stepStr} und Schritt ${b.step + 1} - ${b.stepStr}). `
+                    + "Um diese Prozesse fortzusetzen"
+                    + ", muss als Schritt 'Recovery' ausgewählt werden. Es kann auch nur "
+                    + "einer dieser Schritte fortgesetzt werden."
+        const one = bOffered ? b : a
+        return "Es ist eine Sicherung eines abgebrochenen Brauvorgangs vorhanden "
+                + `(Schritt ${one.step + 1} - ${one.stepStr}). Um diesen Prozess fortzusetzen, muss als `
+                + "Schritt 'Recovery' ausgewählt werden"
+    }
+
+    // The displayed entry of the step list; the view follows it.
+    property int position: 0
+    property int stepCount_: stepNames.length
+    property var forms_: formsOneLine
+    readonly property int shift_: offered ? 1 : 0
+
+    function showEntry(index) {
+        position = Math.max(0, Math.min(index, stepModel.length - 1))
+    }
+
+    // The view index of a step list entry: "Recovery" shows the empty screen.
+    function viewIndex_(entry) {
+        const index = recoveryChosen ? stepView_.count - 1 : entry - shift_
+        return Math.max(0, Math.min(index, stepView_.count - 1))
+    }
+
+    // Called from change handlers: reads `offered` itself, which is already
+    // current there, unlike bindings that depend on it.
+    function showStep_() {
+        position = step >= firstStep ? step - firstStep + (offered ? 1 : 0) : 0
+    }
+
+    // Line B's zone count decides the steps line A offers and the scheme
+    // views; while it is unknown (negative) the page keeps what it has.
+    function applyZones_() {
+        const zonesB = Values.heatZoneCountB
+        if (zonesB < 0)
+            return
+        if (shortListWithLineB)
+            stepCount_ = zonesB > 0 ? 4 : stepNames.length
+        forms_ = zonesB > 0 ? formsTwoLines : formsOneLine
+        // A chosen step the shorter list no longer offers is not started.
+        if (!running && position >= stepModel.length)
+            showEntry(position)
+    }
+
+    // A selection box's list is as wide as its longest entry needs.
+    function listWidth_(box, entries) {
+        let widest = box.width
+        for (let i = 0; i < entries.length; ++i)
+            widest = Math.max(widest, entryMetrics_.advanceWidth(entries[i]) + 3 * Common.spacing + 32)
+        return Math.min(widest, root.width - 2 * Common.spacing)
+    }
+
+    function start_() {
+        Auto_.toPy(Auto_.Start, [startIndex, pageEnum])
+    }
+
+    onIsCurrentChanged: if (isCurrent) Gui.changedPage(pageEnum)
+    onOfferedChanged: offered ? position = 0 : showStep_()
+    onStepChanged: showStep_()
+    Component.onCompleted: {
+        applyZones_()
+        offered ? position = 0 : showStep_()
+    }
+
+    background: Rectangle { color: Common.bg2 }
+
+    Connections {
+        target: Values
+        function onHeatZoneCountBChanged() { root.applyZones_() }
+    }
+
+    FontMetrics {
+        id: entryMetrics_
+        font: stepList_.comboBox.font
+    }
+
+    Component {
+        id: stepDelegate_
+
+        ListEntry {
+            objectName: "stepEntry" + index
+            text: modelData
+            marked: index === root.runningEntry
+        }
+    }
+
+    Component {
+        id: recipeDelegate_
+
+        ListEntry {
+            objectName: "recipeEntry" + index
+            text: modelData
+        }
+    }
+
+    Flickable {
+        id: flick_
+
+        objectName: "pageFlickable"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: root.narrow ? scheme_.y + scheme_.height + Common.spacing : height
+        interactive: root.narrow
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        ScrollBar.vertical: ScrollBar { visible: root.narrow }
+
+        ColumnLayout {
+            id: stepsColumn_
+
+            x: Common.spacing
+            y: Common.spacing
+            width: root.narrow ? flick_.width - 2 * Common.spacing
+                               : flick_.width - scheme_.width - 3 * Common.spacing
+            height: root.narrow ? implicitHeight : flick_.height - 2 * Common.spacing
+            spacing: Common.spacing
+
+            Label {
+                objectName: "statusLine"
+                text: (root.running && root.step >= 0 ? `${root.step + 1}: ` : "")
+                      + (root.line === 1 ? Values.statusA : Values.statusB)
+                textFormat: Text.PlainText
+                visible: text !== ""
+                font.pointSize: Common.fSize2
+                font.bold: true
+                color: Common.fg1
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+            }
+
+            MyWarning {
+                id: warning_
+
+                property bool dismissed_: false
+
+                objectName: "resumeWarning"
+                title: "Sicherung vorhanden"
+                text: root.resumeText
+                textFormat: Text.PlainText
+                closable: true
+                visible: root.offered && !dismissed_
+                Layout.fillWidth: true
+
+                // Dismissed until the resume data are offered again.
+                Connections {
+                    target: root
+                    function onOfferedChanged() { warning_.dismissed_ = false }
+                }
+                onClosed: {
+                    dismissed_ = true
+                    visible = Qt.binding(function() { return root.offered && !warning_.dismissed_ })
+                }
+            }
+
+            RowLayout {
+                spacing: Common.spacing
+                Layout.fillWidth: true
+                // The boxes share the row's height; the row keeps its own.
+                Layout.fillHeight: false
+
+                HelpFrame {
+                    helpTitle: Help.autoStepListTitle
+                    helpText: Help.autoStepListText
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+
+                    MySelectionList {
+                        id: stepList_
+
+                        objectName: "stepList"
+                        anchors.fill: parent
+                        text: "Schritt"
+                        wrap: true
+                        model: root.stepModel
+                        currentIndex: root.position
+                        comboBox.delegate: stepDelegate_
+                        comboBox.popup.width: root.listWidth_(stepList_.comboBox, root.stepModel)
+
+                        onActivated: root.showEntry(index)
+
+                        // A new model resets the box's index behind the binding.
+                        Connections {
+                            target: stepList_.comboBox
+                            function onModelChanged() {
+                                stepList_.currentIndex = Qt.binding(function() { return root.position })
+                            }
+                        }
+                    }
+                }
+
+                HelpFrame {
+                    helpTitle: Help.autoRecipeListTitle
+                    helpText: Help.autoRecipeListText
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+
+                    MySelectionList {
+                        id: recipeList_
+
+                        objectName: "recipeList"
+                        anchors.fill: parent
+                        text: "Rezept"
+                        wrap: true
+                        model: Recipes.names
+                        currentIndex: Recipes.names.indexOf(root.recipe.name)
+
+                        Connections {
+                            target: recipeList_.comboBox
+                            function onModelChanged() {
+                                recipeList_.currentIndex = Qt.binding(function() {
+                                    return Recipes.names.indexOf(root.recipe.name)
+                                })
+                            }
+                        }
+                        comboBox.displayText: root.recipe.name
+                        comboBox.delegate: recipeDelegate_
+                        comboBox.popup.width: root.listWidth_(recipeList_.comboBox, Recipes.names)
+                        enabled: !root.running && !root.recoveryChosen
+
+                        onActivated: Recipes.toPy(root.line === 1 ? Recipes.SetAuto1Name : Recipes.SetAuto2Name,
+                                                  Recipes.names[index])
+                    }
+                }
+
+                HelpFrame {
+                    helpTitle: Help.autoActionListTitle
+                    helpText: Help.autoActionListText
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+
+                    MyRectColLayout {
+                        anchors.fill: parent
+
+                        Label {
+                            text: "Aktion"
+                            color: Common.fg1
+                            Layout.fillWidth: true
+                        }
+                        StartStopButton {
+                            id: startStop_
+
+                            line: root.line
+                            pageEnum: root.pageEnum
+                            startIndex: root.startIndex
+                            Layout.fillWidth: true
+                        }
+                    }
+                }
+            }
+
+            SwipeView {
+                id: stepView_
+
+                objectName: "stepView"
+                interactive: false
+                clip: true
+                currentIndex: root.viewIndex_(root.position)
+                Layout.fillWidth: true
+                Layout.fillHeight: !root.narrow
+                // Below the scheme's area on a narrow page: as high as the
+                // screen shown, at least most of the page.
+                Layout.preferredHeight: root.narrow
+                                        ? Math.max(flick_.height * 0.8,
+                                                   currentItem ? currentItem.implicitHeight : 0)
+                                        : -1
+            }
+        }
+
+        SchemeArea {
+            id: scheme_
+
+            objectName: "schemeArea"
+            forms: root.forms_
+            fitHeight: !root.narrow
+            x: root.narrow ? Common.spacing : flick_.width - width - Common.spacing
+            y: root.narrow ? stepsColumn_.y + stepsColumn_.height + Common.spacing : Common.spacing
+            width: root.narrow ? flick_.width - 2 * Common.spacing : Math.min(implicitWidth, flick_.width / 2)
+            height: root.narrow ? implicitHeight : flick_.height - 2 * Common.spacing
+        }
+    }
+
+    PreparePopup {
+        id: prepare_
+
+        model: root.stepModel
+        selected: root.position
+        delegate: stepDelegate_
+
+        onStepChosen: root.showEntry(index)
+        onAccepted: root.start_()
+    }
+}

@@ -1,0 +1,112 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../../singletons"
+import "../../base"
+import "../scheme"
+
+// The plant scheme beside (or below) a line's steps: one scheme form per view,
+// scaled into the area, with buttons to page between the views.
+Item {
+    id: root
+
+    // Forms of the scheme views, e.g. ["1x"] or ["2x-left", "2x"].
+    property var forms: ["1x"]
+    // Fit the scheme to the area's height (beside the steps) or to its width
+    // (below them, the page scrolls).
+    property bool fitHeight: true
+
+    readonly property alias currentIndex: view_.currentIndex
+    readonly property alias count: view_.count
+    readonly property alias view: view_
+    // Width over height of the scheme shown now.
+    readonly property real aspect_: {
+        const form = view_.currentItem ? view_.currentItem.form_ : null
+        return form && form.implicitHeight > 0 ? form.implicitWidth / form.implicitHeight : 1
+    }
+    readonly property real pagerHeight_: pager_.visible ? pager_.implicitHeight : 0
+
+    // Beside the steps the area is as wide as the scheme needs at its height;
+    // below them, as high as the scheme needs at its width.
+    implicitWidth: fitHeight ? Math.max(0, height - pagerHeight_) * aspect_ : 0
+    implicitHeight: fitHeight ? 0 : width / aspect_ + pagerHeight_
+
+    function showView(index) {
+        view_.currentIndex = Math.max(0, Math.min(index, view_.count - 1))
+    }
+
+    onFormsChanged: showView(view_.currentIndex)
+
+    SwipeView {
+        id: view_
+
+        objectName: "schemeView"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: pager_.visible ? pager_.top : parent.bottom
+        interactive: false
+        clip: true
+
+        Repeater {
+            model: root.forms
+
+            Item {
+                readonly property alias form_: form_
+
+                objectName: "schemeView_" + modelData
+
+                SchemeForm {
+                    id: form_
+
+                    form: modelData
+                    // Scaled to fit and centred; the form keeps its own size.
+                    scale: implicitWidth > 0 && implicitHeight > 0
+                           ? Math.min(parent.width / implicitWidth, parent.height / implicitHeight) : 1
+                    width: implicitWidth
+                    height: implicitHeight
+                    transformOrigin: Item.TopLeft
+                    x: (parent.width - width * scale) / 2
+                    y: (parent.height - height * scale) / 2
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        id: pager_
+
+        objectName: "schemePager"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        visible: view_.count > 1
+
+        ToolButton {
+            objectName: "schemePrevious"
+            icon.source: "qrc:/img/chevron-left.svg"
+            icon.color: Common.fg1
+            enabled: view_.currentIndex > 0
+            onClicked: root.showView(view_.currentIndex - 1)
+        }
+        Item {
+            implicitHeight: indicator_.implicitHeight
+            Layout.fillWidth: true
+
+            PageIndicator {
+                id: indicator_
+
+                anchors.centerIn: parent
+                count: view_.count
+                currentIndex: view_.currentIndex
+            }
+        }
+        ToolButton {
+            objectName: "schemeNext"
+            icon.source: "qrc:/img/chevron-right.svg"
+            icon.color: Common.fg1
+            enabled: view_.currentIndex < view_.count - 1
+            onClicked: root.showView(view_.currentIndex + 1)
+        }
+    }
+}

@@ -1,0 +1,20 @@
+import QtQuick 2.15
+import tavell.gui 1.0
+import "../../singletons"
+import "../auto"
+
+// Line B's page of a three-vessel plant: lautering to boiling.
+AutoPage {
+    id: root
+
+    line: 2
+    pageEnum: Gui.Auto2
+    stepNames: ["5. " + AutoExt.nameStep5Laeutern, "6. " + AutoExt.nameStep6Heizen, "7. " + AutoExt.nameStep7Kochen]
+    formsOneLine: ["2x-right", "2x"]
+    formsTwoLines: ["2x-right", "2x"]
+    prepareObjectName: "preparePopupB"
+
+    Auto5_Laeutern { }
+    Auto6_Heizen { }
+    Auto7_Kochen { }
+}

@@ -1,0 +1,196 @@
+"""The running program against a controller or clients that misbehave: it
+stays responsive, bounded and able to end cleanly."""
+
+import http.server
+import os
+import resource
+import signal
+import socket
+import threading
+import time
+
+from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, SOURCE, offscreen, send
+
+HOSTILE = os.path.join(SOURCE, "tests", "py", "controllers", "hostile")
+READY = "hostile: bereit"
+TAKE_DOWN = [str(n) for n in range(1, 19)]
+
+
+def hostile(start, home, mode, **extra):
+    run = start(env=offscreen(home, PYTHONPATH=HOSTILE, TAVELL_HOSTILE=mode, **extra))
+    assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
+    assert run.wait_for(READY), "\n".join(run.err)
+    return run
+
+
+def quit_within(run, seconds):
+    begun = time.monotonic()
+    assert send(b"app quit") == b""
+    assert run.finish(timeout=seconds) == 0, "\n".join(run.err)
+    assert run.out[-18:] == TAKE_DOWN
+    return time.monotonic() - begun
+
+
+def resident_kib(run):
+    with open(f"/proc/{run.proc.pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def test_a_failing_report_does_not_open_dialogs_without_end(start, home):
+    run = hostile(start, home, "storm")
+    try:
+        time.sleep(2)
+        first = resident_kib(run)
+        time.sleep(4)
+        # The message reports, that fails; its error dialog reports, that fails
+        # the same way: counted on the open dialog, no third dialog.
+        records = [line for line in run.err if "onException: " in line]
+        reports = [line for line in run.err if "hostile: gui_value_from_cpp(<GuiEnum.DialogData" in line]
+        assert len(records) == 2, "\n".join(run.err)
+        assert len(reports) == 2, "\n".join(run.err)
+        assert resident_kib(run) < first + 50_000
+        quit_within(run, 30)
+    finally:
+        run.kill()
+
+
+def test_a_controller_thread_that_never_ends_does_not_stop_the_take_down(start, home):
+    run = hostile(start, home, "thread")
+    try:
+        assert run.wait_for("hostile: Thread gestartet")
+        assert quit_within(run, 20) < 10
+        assert [line for line in run.err if "Python-Threads laufen beim Beenden" in line and "abfrage" in line]
+    finally:
+        run.kill()
+
+
+def test_power_off_is_reached_with_a_thread_that_never_ends(start, home, tmp_path):
+    record = tmp_path / "power"
+    run = hostile(start, home, "poweroff", TAVELL_TEST_POWER_RECORD=str(record), TAVELL_TEST_POWER_RC="0")
+    try:
+        # The controller asks the operator, and the question is accepted.
+        assert run.finish(timeout=20) == 0, "\n".join(run.err)
+        assert record.read_text() == "poweroff \n"
+        assert [line for line in run.err if "Python-Threads laufen beim Beenden" in line]
+    finally:
+        run.kill()
+
+
+def test_values_nested_too_deep_are_refused(start, home):
+    run = hostile(start, home, "deep")
+    try:
+        refused = [line for line in run.err if "abgelehnt: " in line and "verschachtelt" in line]
+        assert len(refused) == 2, "\n".join(run.err)
+        assert [line for line in run.err if "hostile: scan_results = {}" in line]
+        assert send(b"fullscreen 0") == b""
+        quit_within(run, 30)
+    finally:
+        run.kill()
+
+
+class _Recorder(http.server.BaseHTTPRequestHandler):
+    requests = []
+
+    def do_GET(self):
+        _Recorder.requests.append(self.path)
+        self.send_response(404)
+        self.end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
+def test_texts_from_outside_never_fetch_what_their_markup_names(start, home):
+    server = http.server.HTTPServer(("127.0.0.1", 0), _Recorder)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    _Recorder.requests = []
+    try:
+        url = f"http://127.0.0.1:{server.server_port}/x.png"
+        run = hostile(start, home, "markup", TAVELL_HOSTILE_URL=url)
+        try:
+            time.sleep(3)
+            assert _Recorder.requests == []
+            quit_within(run, 30)
+        finally:
+            run.kill()
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+def test_a_huge_message_leaves_the_program_responsive(start, home):
+    run = hostile(start, home, "huge")
+    try:
+        time.sleep(1)
+        begun = time.monotonic()
+        assert send(b"fullscreen 0", timeout=5) == b""
+        assert time.monotonic() - begun < 1.0
+        assert [line for line in run.err if "Gekürzt angezeigter Text (1048576 Zeichen)" in line]
+        quit_within(run, 30)
+    finally:
+        run.kill()
+
+
+def test_idle_clients_beyond_the_file_limit_cannot_take_the_socket(start, home):
+    run = start(env=offscreen(home))
+    clients = []
+    try:
+        assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
+        assert run.wait_for("controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"), "\n".join(run.err)
+        # A few files more than the program holds now.
+        limit = len(os.listdir(f"/proc/{run.proc.pid}/fd")) + 40
+        resource.prlimit(run.proc.pid, resource.RLIMIT_NOFILE, (limit, limit))
+        # More idle connections than the program may hold files: it accepts
+        # until none is left, then its server fails to accept.
+        lost = "Der Befehls-Socket hört nicht mehr zu"
+        deadline = time.monotonic() + 20
+        while not [line for line in run.err if lost in line]:
+            assert time.monotonic() < deadline and run.proc.poll() is None, "\n".join(run.err)
+            client = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            client.settimeout(0.5)
+            try:
+                client.connect(SOCKET_PATH)
+                clients.append(client)
+            except OSError:
+                client.close()
+        # The idle ones are closed after a short time and the server listens again.
+        deadline = time.monotonic() + 20
+        while True:
+            try:
+                assert send(b"fullscreen 0", timeout=2) == b""
+                break
+            except OSError:
+                assert time.monotonic() < deadline, "\n".join(run.err)
+                time.sleep(0.5)
+        for client in clients:
+            client.close()
+        clients = []
+        quit_within(run, 30)
+    finally:
+        for client in clients:
+            client.close()
+        run.kill()
+
+
+def test_sigterm_and_sighup_end_the_program_as_app_quit_does(start, home):
+    for sig in (signal.SIGTERM, signal.SIGHUP):
+        run = start(env=offscreen(home))
+        try:
+            assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
+            assert run.wait_for("controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"), "\n".join(run.err)
+            settings = os.path.join(home, "config", "TavellGmbH", "Zentorix.ini")
+            if os.path.exists(settings):
+                os.unlink(settings)
+            run.proc.send_signal(sig)
+            assert run.finish(timeout=30) == 0, "\n".join(run.err)
+            assert DESTRUCTED in run.out
+            assert run.out[-18:] == TAKE_DOWN
+            assert not os.path.exists(SOCKET_PATH)
+            # The window placement was stored on the way out.
+            with open(settings, encoding="utf-8") as f:
+                assert "width=" in f.read()
+        finally:
+            run.kill()

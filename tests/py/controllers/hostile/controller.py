@@ -1,0 +1,80 @@
+"""A controller that misbehaves in the way TAVELL_HOSTILE names, once the
+screen is ready: "storm" fails every report of a dialog after showing a
+message; "thread" leaves a thread running that never ends ("poweroff" as well, then
+has the power-off question accepted); "deep" hands over
+values nested far too deep; "markup" sends texts pointing at the address in
+TAVELL_HOSTILE_URL; "huge" shows a message of a megabyte."""
+
+import os
+import threading
+import time
+
+from tavell import Logger
+from tavell.gui import Gui, GuiEnum, IconEnum
+from tavell.wifi import Wifi
+
+MODE = os.environ.get("TAVELL_HOSTILE", "")
+URL = os.environ.get("TAVELL_HOSTILE_URL", "")
+
+
+def _poll_forever():
+    while True:
+        time.sleep(0.05)
+
+
+def _nested(depth):
+    value = []
+    for _ in range(depth):
+        value = [value]
+    return value
+
+
+def _ready():
+    if MODE == "storm":
+        Gui.message("Hinweis", "Gleich geht es los", "info")
+    elif MODE in ("thread", "poweroff"):
+        threading.Thread(target=_poll_forever, name="abfrage").start()
+        Logger.info("hostile: Thread gestartet")
+        if MODE == "poweroff":
+            Gui.show_poweroff_dialog()
+            Gui.close_current_dialog(True)
+    elif MODE == "deep":
+        for name, assign in (("scan_results", lambda v: setattr(Wifi, "scan_results", {"x": v})),
+                             ("question", lambda v: Gui.question("Frage", "Text", {"options": v}))):
+            try:
+                assign(_nested(60000))
+                Logger.info(f"hostile: {name} angenommen")
+            except TypeError as error:
+                Logger.info(f"hostile: {name} abgelehnt: {error}")
+        Logger.info(f"hostile: scan_results = {Wifi.scan_results!r}")
+    elif MODE == "markup":
+        img = f'<img src="{URL}">'
+        Gui.toast_notify(img, IconEnum.Info)
+        Gui.toast_warn(img, 5000)
+        Gui.set_warnings_dialog_data(1, img, "Warnung", img)
+        Gui.question("Frage", "Text", {"yes": img, "no": img})
+        Wifi.set_login_data(img, "")
+    elif MODE == "huge":
+        Gui.message("Groß", "x" * (1 << 20), "info")
+    Logger.info("hostile: bereit")
+
+
+def init(gui_mode, simulator):
+    Logger.info(f"hostile: init {MODE}")
+
+
+def action_from_cpp(code):
+    if int(code) == 0:  # GuiReady
+        _ready()
+
+
+def gui_value_from_cpp(code, value):
+    Logger.info(f"hostile: gui_value_from_cpp({code!r}, {value!r})")
+    if MODE == "storm" and code == GuiEnum.DialogData:
+        raise RuntimeError("Bericht abgelehnt")
+
+
+def __getattr__(name):
+    if name.endswith("_from_cpp"):
+        return lambda *args: None
+    raise AttributeError(name)
