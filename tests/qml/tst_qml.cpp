@@ -8,8 +8,6 @@
 
 #include <QByteArray>
 #include <QColor>
-    }
-
 #include <QHash>
 #include <QMessageLogContext>
 #include <QObject>
