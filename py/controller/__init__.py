@@ -70,6 +70,7 @@ def action_from_cpp(action):
     plant.action(action)
     from . import auto
 
+    auto.heating_request(action)
     auto.action_from_cpp(action)
 
 

@@ -36,6 +36,13 @@ HOP_MINUTES = (60, 30, 15, 5, 0)
 
 _boil_started = None
 
+# Seconds the boil counts as already running when it starts, so a due hop
+# addition can be shown at once (TAVELL_STANDIN_BOIL_HEAD_START).
+try:
+    _HEAD_START = max(0.0, float(os.environ.get("TAVELL_STANDIN_BOIL_HEAD_START", "0")))
+except ValueError:
+    _HEAD_START = 0.0
+
 STEP_NAMES = ("Füllen", "Einmaischen", "Rasten", "Abmaischen", "Läutern", "Heizphase Kochen", "Kochen")
 
 # The ids under which the stand-in asks for its popups.
@@ -48,7 +55,6 @@ PREPARE_DELAY = 3.0
 _TOGGLES = {
     AutoEnum.HandEnabled: "hand_enabled",
     AutoEnum.ToggleHg: "hg_active",
-    AutoEnum.ToggleNg: "ng_active",
     AutoEnum.ToggleLautern: "lautern_active",
     AutoEnum.ToggleTrubwurze: "trubwurze_active",
     AutoEnum.ToggleManualFilling: "filling_active",
@@ -65,6 +71,13 @@ _GRAVITIES = {
     AutoEnum.SetStammwurzeHeating: ("stammwurze_heating", "stammwurze_heating_time"),
     AutoEnum.SetStammwurzeCooking: ("stammwurze_cooking", "stammwurze_cooking_time"),
 }
+
+
+# The plant lets the operator heat, skip rests and choose the whirlpool by hand.
+Auto.manual_heating_a_enabled = True
+Auto.manual_heating_b_enabled = True
+Auto.skip_rast_enabled = True
+Auto.enable_auto_whirlpool_btn = 1
 
 
 def _as_int(value, default=None):
@@ -248,7 +261,7 @@ def _clock(seconds):
 def _show_hops():
     if _boil_started is None:
         return
-    elapsed = time.monotonic() - _boil_started
+    elapsed = time.monotonic() - _boil_started + _HEAD_START
     left = [(BOIL_MINUTES - minutes) * 60 - elapsed for minutes in HOP_MINUTES]
     for index, seconds in enumerate(left):
         HopfenTimer.set_str_indexed(index, "erledigt" if index < HopfenTimer.current else _clock(seconds))
@@ -276,6 +289,48 @@ def _hop_done(value):
         HopfenTimer.current = n - 1
 
 
+def _toggle_water_treated(_value):
+    data = Auto.recovery_data_a
+    data.water_treated_time = -1 if data.water_treated_time >= 0 else int(time.time())
+
+
+def _toggle_sparge(_value):
+    # Starting with nothing counted for the current sparge begins the next one.
+    if not Auto.ng_active and Auto.ng_liters_step == 0:
+        Auto.ng_step += 1
+    Auto.ng_active = not Auto.ng_active
+
+
+def _begin_lauter_rest(_value):
+    Auto.abmaischen_active = True
+    Auto.lauterruhe_finished = False
+
+
+def _skip(_value):
+    # Skips the lauter rest while it runs, else the current mash rest.
+    if Auto.abmaischen_active:
+        Auto.abmaischen_active = False
+        Auto.lauterruhe_finished = True
+    elif Auto.skip_rast_enabled:
+        Auto.status_rasten = "Rast übersprungen"
+
+
+_STEP_REQUESTS = {
+    AutoEnum.ToggleWaterTreated: _toggle_water_treated,
+    AutoEnum.ToggleNg: _toggle_sparge,
+    AutoEnum.BeginLauterRuhe: _begin_lauter_rest,
+    AutoEnum.MiscEventA: _skip,
+}
+
+
+def heating_request(action):
+    """Action_'s HeatingA and HeatingB switch the heating of line A or B."""
+    if action == ActionEnum.HeatingA:
+        Values.heating_active = not Values.heating_active
+    elif action == ActionEnum.HeatingB:
+        Values.heating_b_active = not Values.heating_b_active
+
+
 def auto_value_from_cpp(code, value):
     received.append((code, value))
     if code == AutoEnum.Start:
@@ -290,6 +345,8 @@ def auto_value_from_cpp(code, value):
         _finish()
     elif code == AutoEnum.SetHopfengabe:
         _hop_done(value)
+    elif code in _STEP_REQUESTS:
+        _STEP_REQUESTS[code](value)
     elif code in _TOGGLES:
         name = _TOGGLES[code]
         setattr(Auto, name, not getattr(Auto, name))

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QMessageLogContext>
 #include <QObject>
 #include <QQmlComponent>
@@ -22,6 +23,8 @@
 #include <QVector>
 #include <QtQuickTest>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -294,6 +297,65 @@ public:
             g_actuator.fuFromEnum(code)->setDir(0);
     }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
+
+    // Step screens of the automatic sequence: the flags of Auto, the hop
+    // display, the line recipes and the outputs, written as the controller would.
+    Q_INVOKABLE void setAuto(const QString &name, const QVariant &value)
+    {
+        using Setter = std::function<void(const QVariant &)>;
+        static const QHash<QString, Setter> setters = {
+            {"stepA", [](const QVariant &v) { g_auto.setStepA(v.toInt()); }},
+            {"stepB", [](const QVariant &v) { g_auto.setStepB(v.toInt()); }},
+            {"manualHeatingAEnabled", [](const QVariant &v) { g_auto.setManualHeatingAEnabled(v.toBool()); }},
+            {"manualHeatingBEnabled", [](const QVariant &v) { g_auto.setManualHeatingBEnabled(v.toBool()); }},
+            {"waitForAckn", [](const QVariant &v) { g_auto.setWaitForAckn(v.toBool()); }},
+            {"hgActive", [](const QVariant &v) { g_auto.setHgActive(v.toBool()); }},
+            {"hgFinished", [](const QVariant &v) { g_auto.setHgFinished(v.toBool()); }},
+            {"ngActive", [](const QVariant &v) { g_auto.setNgActive(v.toBool()); }},
+            {"ngFinished", [](const QVariant &v) { g_auto.setNgFinished(v.toBool()); }},
+            {"ngStep", [](const QVariant &v) { g_auto.setNgStep(v.toInt()); }},
+            {"ngLitersStep", [](const QVariant &v) { g_auto.setNgLitersStep(v.toFloat()); }},
+            {"trubwurzeActive", [](const QVariant &v) { g_auto.setTrubwurzeActive(v.toBool()); }},
+            {"ertFilling", [](const QVariant &v) { g_auto.setErtFilling(v.toInt()); }},
+            {"stammwurzeHeating", [](const QVariant &v) { g_auto.setStammwurzeHeating(v.toInt()); }},
+            {"stammwurzeHeatingTime", [](const QVariant &v) { g_auto.setStammwurzeHeatingTime(v.toInt()); }},
+        };
+        const Setter setter = setters.value(name);
+        if (!setter)
+            qFatal("TestHooks.setAuto: no setter for %s", qPrintable(name));
+        setter(value);
+    }
+    Q_INVOKABLE void setHopfenTimer(int current, bool alarm)
+    {
+        g_hopfenTimer.setCurrent(current);
+        g_hopfenTimer.setAlarm(alarm);
+    }
+    // line 1 is Recipes.autoA, 2 Recipes.autoB.
+    Q_INVOKABLE void setRecipe(int line, const QString &name, const QVariant &value)
+    {
+        Recipe *recipe = line == 1 ? g_recipes.autoA() : g_recipes.autoB();
+        if (name == QLatin1String("name"))
+            recipe->setName(value.toString());
+        else if (name == QLatin1String("hopfenN"))
+            recipe->setHopfenN(value.toInt());
+        else if (name == QLatin1String("hopfenVorderwurze"))
+            recipe->setHopfenVorderwurze(value.toBool());
+        else if (name == QLatin1String("commentWasser"))
+            recipe->setCommentWasser(value.toString());
+        else
+            qFatal("TestHooks.setRecipe: no setter for %s", qPrintable(name));
+    }
+    // A digital output's state or a drive's direction, by the Actuator property's name.
+    Q_INVOKABLE void setOutputByName(const QString &name, int value)
+    {
+        QObject *out = g_actuator.property(qPrintable(name)).value<QObject *>();
+        if (auto *dout = qobject_cast<DOut *>(out))
+            dout->setState(value != 0);
+        else if (auto *fu = qobject_cast<Fu *>(out))
+            fu->setDir(value);
+        else
+            qFatal("TestHooks.setOutputByName: no output %s", qPrintable(name));
+    }
 };
 
 namespace {

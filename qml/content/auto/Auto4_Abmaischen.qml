@@ -1,5 +1,56 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+import tavell.auto 1.0
+import "../../base"
+import "../../singletons"
 
-// Step screen of the automatic sequence; its controls are still to come.
-Item {
+// Step 4: mashing out into the lauter tun and the lauter rest.
+StepScreen {
+    id: root
+
+    objectName: "auto4Abmaischen"
+    step: Auto_.StepAbmaischen
+
+    Label {
+        objectName: "lauterruheNote"
+        text: Auto_.lauterruheFinished ? "Läuterruhe abgeschlossen"
+                                       : "Die Läuterruhe beginnt nach Betätigung von 'Abmaischen'"
+        color: Common.fg1
+        font.bold: true
+        wrapMode: Text.Wrap
+        Layout.fillWidth: true
+    }
+
+    MyGreenDelayButton {
+        objectName: "skipLauterruheButton"
+        text: "Läuterruhe überspringen"
+        Material.background: Common.colorWarning
+        enabled: root.isActive && Auto_.abmaischenActive
+        Layout.fillWidth: true
+
+        onActivated: Auto_.toPy(Auto_.MiscEventA, null)
+        onReleased: checked = false
+    }
+
+    MashOutSwitch {
+        enabled: root.isActive
+        Layout.fillWidth: true
+    }
+
+    StirrerButton {
+        step: root.step
+        Layout.fillWidth: true
+    }
+
+    MyGreenDelayButton {
+        objectName: "nextButton"
+        text: "Starte Läutern"
+        enabled: root.isActive && Auto_.lauterruheFinished
+        Layout.fillWidth: true
+
+        onActivated: Auto_.toPy(Auto_.NextStep, null)
+        onReleased: checked = false
+    }
 }
