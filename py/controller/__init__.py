@@ -70,7 +70,6 @@ def action_from_cpp(action):
     plant.action(action)
     from . import auto
 
-    auto.heating_request(action)
     auto.action_from_cpp(action)
 
 

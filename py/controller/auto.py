@@ -323,14 +323,6 @@ _STEP_REQUESTS = {
 }
 
 
-def heating_request(action):
-    """Action_'s HeatingA and HeatingB switch the heating of line A or B."""
-    if action == ActionEnum.HeatingA:
-        Values.heating_active = not Values.heating_active
-    elif action == ActionEnum.HeatingB:
-        Values.heating_b_active = not Values.heating_b_active
-
-
 def auto_value_from_cpp(code, value):
     received.append((code, value))
     if code == AutoEnum.Start:

@@ -1,6 +1,5 @@
 """The stand-in controller's answers to the step screens' requests."""
 
-from tavell.action import ActionEnum
 from tavell.auto import Auto, AutoEnum
 from tavell.values import Values
 
@@ -34,14 +33,3 @@ def test_lauter_rest_begins_and_is_skipped(controller):
     send(controller, AutoEnum.MiscEventA)
     assert (Auto.abmaischen_active, Auto.lauterruhe_finished) == (False, True)
     Auto.lauterruhe_finished = False
-
-
-def test_heating_actions_switch_the_line_heating(controller):
-    before_a, before_b = Values.heating_active, Values.heating_b_active
-    controller.action_from_cpp(ActionEnum.HeatingA)
-    assert (Values.heating_active, Values.heating_b_active) == (not before_a, before_b)
-    controller.action_from_cpp(ActionEnum.HeatingB)
-    assert Values.heating_b_active is (not before_b)
-    controller.action_from_cpp(ActionEnum.GuiReady)
-    assert (Values.heating_active, Values.heating_b_active) == (not before_a, not before_b)
-    Values.heating_active, Values.heating_b_active = before_a, before_b
