@@ -41,7 +41,7 @@ ApplicationWindow {
         if (Gui.fullscreen)
             showFullScreen()
         Gui.fullscreen = Qt.binding(function() { return root.visibility === Window.FullScreen })
-        Common.mainHeight = Qt.binding(function() { return keyboard_.top })
+        Common.mainHeight = Qt.binding(function() { return inputPanel_.y })
         Common.w1 = Qt.binding(function() { return base_.width - base_.sideMenu.collapsedWidth })
         Common.window = root
     }
@@ -70,53 +70,33 @@ ApplicationWindow {
     Base {
         id: base_
         width: parent.width
-        height: keyboard_.top
+        height: inputPanel_.y
         onThemeToggled: root.setTheme(Common.isDarkTheme ? Material.Light : Material.Dark)
     }
 
-    // The keyboard is built in the background after the first frame: the
-    // window shows without waiting for it, and it is ready long before anyone
-    // can touch a text field. Until then the pages reach down to the bottom.
-    Loader {
-        id: keyboard_
-
-        // The keyboard's top edge: the bottom while it is hidden or not built yet.
-        readonly property real top: item ? item.y : root.height
-
-        objectName: "inputPanelLoader"
+    InputPanel {
+        id: inputPanel_
+        objectName: "inputPanel"
         z: 89
-        active: false
-        asynchronous: true
+        width: Math.min(root.width, 700)
+        x: (root.width - width) / 2
+        y: root.height
+        externalLanguageSwitchEnabled: true
 
-        sourceComponent: InputPanel {
-            id: inputPanel_
-
-            objectName: "inputPanel"
-            width: Math.min(root.width, 700)
-            x: (root.width - width) / 2
-            y: root.height
-            externalLanguageSwitchEnabled: true
-
-            states: State {
-                name: "visible"
-                when: inputPanel_.active && root.active
-                PropertyChanges { target: inputPanel_; y: root.height - inputPanel_.height }
-            }
-            transitions: Transition {
-                NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
-                onRunningChanged: {
-                    InputContext.animating = running
-                    if (!running)
-                        scroller_.schedule()
-                }
+        states: State {
+            name: "visible"
+            when: inputPanel_.active && root.active
+            PropertyChanges { target: inputPanel_; y: root.height - inputPanel_.height }
+        }
+        transitions: Transition {
+            id: slide_
+            NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
+            onRunningChanged: {
+                InputContext.animating = running
+                if (!running)
+                    scroller_.schedule()
             }
         }
-    }
-
-    Connections {
-        target: root
-        enabled: !keyboard_.active
-        function onFrameSwapped() { keyboard_.active = true }
     }
 
     FocusScroller { id: scroller_ }
