@@ -198,7 +198,25 @@ Item {
             pageEnum: Gui.Report
             heading: "Brauprotokoll"
         }
-        RecipesPage { objectName: "pageRecipes" }
+        // Built when first shown, kept from then on.
+        Loader {
+            id: recipesLoader_
+
+            readonly property bool current_: SwipeView.isCurrentItem
+
+            function showing_() {
+                if (current_)
+                    active = true
+            }
+
+            objectName: "pageRecipes"
+            active: false
+            sourceComponent: RecipesPage { }
+
+            onCurrent_Changed: showing_()
+            Component.onCompleted: showing_()
+            onLoaded: item.isCurrent = Qt.binding(function() { return recipesLoader_.SwipeView.isCurrentItem })
+        }
         // Slot 4: the settings page of the platform the bridge runs on.
         Loader {
             id: settingsLoader_

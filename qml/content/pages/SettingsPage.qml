@@ -198,11 +198,21 @@ Page {
 
             UpdatesRaspi { id: updates_ }
 
-            SettingsFlashPico { }
+            // Built when first opened; they hold nothing before that.
+            LazyTab {
+                objectName: "tabFlashPico"
+                sourceComponent: SettingsFlashPico { }
+            }
 
-            SettingsAppearance { }
+            LazyTab {
+                objectName: "tabAppearance"
+                sourceComponent: SettingsAppearance { }
+            }
 
-            SettingsMachine { }
+            LazyTab {
+                objectName: "tabMachine"
+                sourceComponent: SettingsMachine { }
+            }
 
             SettingsManualOperation { }
 
