@@ -1,6 +1,9 @@
 #pragma once
 // Records every log line the program's handler would write, while still
 // writing it to standard error, so tests can wait for and inspect lines.
+// Lines may come from any thread (the worker logs while a test runs): one
+// process-wide lock covers the current capture, so a capture never goes away
+// while another thread is appending to it.
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -15,24 +18,28 @@ class LogCapture
 public:
     LogCapture()
     {
-        instance() = this;
+        {
+            QMutexLocker locker(&lock());
+            instance() = this;
+        }
         m_previous = qInstallMessageHandler(&LogCapture::handler);
     }
     ~LogCapture()
     {
         qInstallMessageHandler(m_previous);
+        QMutexLocker locker(&lock());
         instance() = nullptr;
     }
 
     QStringList lines() const
     {
-        QMutexLocker locker(&m_mutex);
+        QMutexLocker locker(&lock());
         return m_lines;
     }
 
     void clear()
     {
-        QMutexLocker locker(&m_mutex);
+        QMutexLocker locker(&lock());
         m_lines.clear();
     }
 
@@ -59,19 +66,24 @@ private:
         return current;
     }
 
+    static QMutex &lock()
+    {
+        static QMutex mutex;
+        return mutex;
+    }
+
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        LogCapture *self = instance();
-        if (self) {
-            QMutexLocker locker(&self->m_mutex);
-            self->m_lines.append(formatLogLine(type, context, text, uptimeTimer.isValid() ? uptimeTimer.elapsed() : 0,
-                                               QDateTime::currentDateTime()));
+        {
+            QMutexLocker locker(&lock());
+            if (LogCapture *self = instance())
+                self->m_lines.append(formatLogLine(type, context, text, uptimeTimer.isValid() ? uptimeTimer.elapsed() : 0,
+                                                   QDateTime::currentDateTime()));
         }
         // Fatal lines go through the real handler, which ends the process.
         messageHandler(type, context, text);
     }
 
-    mutable QMutex m_mutex;
     QStringList m_lines;
     QtMessageHandler m_previous = nullptr;
 };
