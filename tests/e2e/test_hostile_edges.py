@@ -16,7 +16,16 @@ READY = "hostile: bereit"
 TAKE_DOWN = [str(n) for n in range(1, 19)]
 
 
+# A checking build keeps freed memory in quarantine, so its resident size says
+# nothing about what the program holds.
+CHECKING_BUILD = "ASAN_OPTIONS" in os.environ
+
+
 def hostile(start, home, mode, **extra):
+    if mode in ("thread", "poweroff") and CHECKING_BUILD:
+        # The interpreter is finalised without the thread that never ends:
+        # what that thread still holds is never freed, by design.
+        extra["ASAN_OPTIONS"] = os.environ["ASAN_OPTIONS"] + ":detect_leaks=0"
     run = start(env=offscreen(home, PYTHONPATH=HOSTILE, TAVELL_HOSTILE=mode, **extra))
     assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
     assert run.wait_for(READY), "\n".join(run.err)
@@ -51,7 +60,8 @@ def test_a_failing_report_does_not_open_dialogs_without_end(start, home):
         reports = [line for line in run.err if "hostile: gui_value_from_cpp(<GuiEnum.DialogData" in line]
         assert len(records) == 2, "\n".join(run.err)
         assert len(reports) == 2, "\n".join(run.err)
-        assert resident_kib(run) < first + 50_000
+        if not CHECKING_BUILD:
+            assert resident_kib(run) < first + 50_000
         quit_within(run, 30)
     finally:
         run.kill()
