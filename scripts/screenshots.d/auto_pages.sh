@@ -4,12 +4,6 @@
 # idle and running; light and dark, on a plant with one line ("4,0") and a
 # three-vessel plant ("4,4").
 
-# Holds the pointer down for longer than the buttons' hold time.
-hold() {
-    xdotool mousemove 1 1199 sleep 0.2 mousemove $(( $1 * 2 )) $(( $2 * 2 )) sleep 0.2 mousedown 1 sleep 2 mouseup 1
-    sleep 0.8
-}
-
 # Places on the page (logical coordinates): the step list and the start/stop
 # button in the row of boxes, "Abbrechen" of the filling popup, the line B
 # entry of the menu on a three-vessel plant.

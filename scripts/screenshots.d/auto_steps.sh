@@ -5,12 +5,6 @@
 # due and the boiling screen shows its alarm; a second picture of it is
 # scrolled down to the gravity box and the buttons.
 
-# Holds the pointer down for longer than the buttons' hold time.
-steps_hold() {
-    xdotool mousemove 1 1199 sleep 0.2 mousemove $(( $1 * 2 )) $(( $2 * 2 )) sleep 0.2 mousedown 1 sleep 2 mouseup 1
-    sleep 0.8
-}
-
 # Logical places on a line page: the step list, its entries (33 apart, the
 # first at 72), the start/stop button, line B's menu entry, the step screen.
 STEPS_LIST="126 80"
@@ -23,7 +17,7 @@ steps_run_at() {
     local entry=$1 name=$2
     click $STEPS_LIST
     click 100 $(( 72 + 33 * entry ))
-    steps_hold $STEPS_START
+    hold $STEPS_START
     sleep 1
     shot "$name"
 }
@@ -42,14 +36,14 @@ for steps_theme in light dark; do
         [ "$steps_theme" = dark ] && click 22 $(( steps_rows * 44 + 22 ))
 
         # Filling asks how to start the main-infusion counter first.
-        steps_hold $STEPS_START
+        hold $STEPS_START
         xdotool key Escape
         sleep 1
         shot "auto_step1_$steps_tag"
-        steps_hold $STEPS_START
+        hold $STEPS_START
         for steps_i in 2 3 4; do
             steps_run_at $(( steps_i - 1 )) "auto_step${steps_i}_$steps_tag"
-            steps_hold $STEPS_START
+            hold $STEPS_START
         done
         steps_first_x=4
         if [ "$steps_plant" = 3v ]; then
@@ -58,7 +52,7 @@ for steps_theme in light dark; do
         fi
         for steps_i in 5 6 7; do
             steps_run_at $(( steps_first_x + steps_i - 5 )) "auto_step${steps_i}_$steps_tag"
-            [ "$steps_i" = 7 ] || steps_hold $STEPS_START
+            [ "$steps_i" = 7 ] || hold $STEPS_START
         done
         xdotool mousemove $(( ${STEPS_SCREEN% *} * 2 )) $(( ${STEPS_SCREEN#* } * 2 ))
         for _ in $(seq 15); do xdotool click 5; done

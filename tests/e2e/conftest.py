@@ -177,23 +177,23 @@ def start(home):
             remove_stale_socket()
 
 
+def start_xvfb():
+    """An X server of the program's screen size; returns the process and its display name."""
+    read_fd, write_fd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
+                            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    with os.fdopen(read_fd, "rb") as r:
+        number = r.readline().decode().strip()
+    return xvfb, ":" + number
+
+
 @pytest.fixture
 def display():
     """An X server with a window manager, so windows can be closed as an operator would."""
     if not shutil.which("Xvfb") or not shutil.which("matchbox-window-manager"):
         pytest.fail("Xvfb and matchbox-window-manager are needed (scripts/setup installs them)")
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
-                            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    number = b""
-    with os.fdopen(read_fd, "rb") as r:
-        while not number.endswith(b"\n"):
-            chunk = r.read(1)
-            if not chunk:
-                break
-            number += chunk
-    name = ":" + number.decode().strip()
+    xvfb, name = start_xvfb()
     wm = subprocess.Popen(["matchbox-window-manager", "-use_titlebar", "no"], env={**os.environ, "DISPLAY": name},
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(0.5)

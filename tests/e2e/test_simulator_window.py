@@ -10,7 +10,7 @@ import time
 
 import pytest
 
-from conftest import program_env, send
+from conftest import program_env, send, start_xvfb
 from test_command_socket import GUI_READY
 
 
@@ -19,13 +19,8 @@ def bare_display():
     """An X server without a window manager: windows stay where they are put."""
     if not shutil.which("Xvfb") or not shutil.which("xdotool"):
         pytest.fail("Xvfb and xdotool are needed (scripts/setup installs them)")
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
-                            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    with os.fdopen(read_fd, "rb") as r:
-        number = r.readline().decode().strip()
-    yield ":" + number
+    xvfb, name = start_xvfb()
+    yield name
     xvfb.kill()
     xvfb.wait()
 
