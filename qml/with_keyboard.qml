@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
-import QtQuick.VirtualKeyboard 2.15
 import QtQuick.Window 2.15
 import tavell.bridge 1.0
 import tavell.gui 1.0
@@ -43,7 +42,7 @@ ApplicationWindow {
         if (Gui.fullscreen)
             showFullScreen()
         Gui.fullscreen = Qt.binding(function() { return root.visibility === Window.FullScreen })
-        Common.mainHeight = Qt.binding(function() { return inputPanel_.y })
+        Common.mainHeight = Qt.binding(function() { return keyboard_.panelTop })
         Common.window = root
     }
 
@@ -71,33 +70,32 @@ ApplicationWindow {
     Base {
         id: base_
         width: parent.width
-        height: inputPanel_.y
+        height: keyboard_.panelTop
         onThemeToggled: root.setTheme(Common.isDarkTheme ? Material.Light : Material.Dark)
     }
 
-    InputPanel {
-        id: inputPanel_
-        objectName: "inputPanel"
-        z: 89
-        width: Math.min(root.width, 700)
-        x: (root.width - width) / 2
-        y: root.height
-        externalLanguageSwitchEnabled: true
+    // The keyboard is built in the background after the first frame: the
+    // window shows without waiting for it, and it is ready long before anyone
+    // can touch a text field. Until then the pages reach down to the bottom.
+    Loader {
+        id: keyboard_
 
-        states: State {
-            name: "visible"
-            when: inputPanel_.active && root.active
-            PropertyChanges { target: inputPanel_; y: root.height - inputPanel_.height }
-        }
-        transitions: Transition {
-            id: slide_
-            NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
-            onRunningChanged: {
-                InputContext.animating = running
-                if (!running)
-                    scroller_.schedule()
-            }
-        }
+        // The keyboard's top edge: the bottom while it is hidden or not built yet.
+        readonly property real panelTop: item ? item.y : root.height
+
+        objectName: "inputPanelLoader"
+        z: 89
+        active: false
+        asynchronous: true
+
+        Component.onCompleted: setSource("qrc:/qml/content/components/KeyboardPanel.qml",
+                                         { window: root, scroller: scroller_ })
+    }
+
+    Connections {
+        target: root
+        enabled: !keyboard_.active
+        function onFrameSwapped() { keyboard_.active = true }
     }
 
     FocusScroller { id: scroller_ }

@@ -67,6 +67,19 @@ Item {
                             "Handbetrieb"])
             compare(stackNames(), ["tabGeneral", "tabNetwork", "tabUpdates", "tabFlashPico", "tabAppearance",
                                    "tabMachine", "tabManualOperation", "wifiLoginPage"])
+            // A tab is built once its page is on screen and it is chosen, and kept.
+            const general = page.stack.children[0]
+            const manual = page.stack.children[6]
+            page.changeIndex(6)
+            compare(manual.item, null)
+            page.isCurrent = true
+            verify(manual.item)
+            page.isCurrent = false
+            page.changeIndex(0)
+            compare(general.item, null)
+            verify(manual.item)
+            page.isCurrent = true
+            verify(general.item)
             // The general tab scrolls with fade hints.
             verify(findChild(page.stack.children[0], "flickable"))
             verify(findChild(page.stack.children[0], "gradientBottom"))

@@ -12,8 +12,9 @@ import "../popups"
 
 // The page of one line of the automatic sequence: status, resume warning,
 // step and recipe lists, the start/stop button, the step screens and the
-// plant scheme. The step screens are this item's children, in step order;
-// line A's last child is the empty screen of the "Recovery" entry.
+// plant scheme. The step screens are given as components, in step order;
+// line A's last is the empty screen of the "Recovery" entry. Screens and
+// scheme views are built when first needed and kept from then on.
 Page {
     id: root
 
@@ -28,7 +29,7 @@ Page {
     // Whether line B's existence cuts the step list to the first four steps.
     property bool shortListWithLineB: false
     property alias prepareObjectName: prepare_.objectName
-    default property alias screens: stepView_.contentData
+    property list<Component> screens
 
     readonly property alias preparePopup: prepare_
     readonly property alias stepView: stepView_
@@ -332,6 +333,18 @@ Page {
                                         ? Math.max(flick_.height * 0.8,
                                                    currentItem ? currentItem.implicitHeight : 0)
                                         : -1
+
+                Repeater {
+                    model: root.screens.length
+
+                    // The displayed screen, once its page is on screen or its
+                    // line runs (a running step's screen follows the plant).
+                    LazyLoader {
+                        wanted: SwipeView.isCurrentItem && (root.isCurrent || root.running)
+                        visible: SwipeView.isCurrentItem
+                        sourceComponent: root.screens[index]
+                    }
+                }
             }
         }
 
@@ -340,6 +353,7 @@ Page {
 
             objectName: "schemeArea"
             forms: root.forms_
+            shown: root.isCurrent
             fitHeight: !root.narrow
             x: root.narrow ? Common.spacing : flick_.width - width - Common.spacing
             y: root.narrow ? stepsColumn_.y + stepsColumn_.height + Common.spacing : Common.spacing

@@ -15,6 +15,8 @@ Item {
     // Fit the scheme to the area's height (beside the steps) or to its width
     // (below them, the page scrolls).
     property bool fitHeight: true
+    // Whether the area is on screen: views are built only then.
+    property bool shown: true
 
     readonly property alias currentIndex: view_.currentIndex
     readonly property alias count: view_.count
@@ -51,23 +53,30 @@ Item {
         Repeater {
             model: root.forms
 
-            Item {
-                readonly property alias form_: form_
+            // A view's form (and its picture) is built the first time the
+            // view is on screen and kept from then on.
+            LazyLoader {
+                readonly property Item form_: item ? item.form : null
 
                 objectName: "schemeView_" + modelData
+                wanted: SwipeView.isCurrentItem && root.shown
 
-                SchemeForm {
-                    id: form_
+                sourceComponent: Item {
+                    readonly property alias form: form_
 
-                    form: modelData
-                    // Scaled to fit and centred; the form keeps its own size.
-                    scale: implicitWidth > 0 && implicitHeight > 0
-                           ? Math.min(parent.width / implicitWidth, parent.height / implicitHeight) : 1
-                    width: implicitWidth
-                    height: implicitHeight
-                    transformOrigin: Item.TopLeft
-                    x: (parent.width - width * scale) / 2
-                    y: (parent.height - height * scale) / 2
+                    SchemeForm {
+                        id: form_
+
+                        form: modelData
+                        // Scaled to fit and centred; the form keeps its own size.
+                        scale: implicitWidth > 0 && implicitHeight > 0
+                               ? Math.min(parent.width / implicitWidth, parent.height / implicitHeight) : 1
+                        width: implicitWidth
+                        height: implicitHeight
+                        transformOrigin: Item.TopLeft
+                        x: (parent.width - width * scale) / 2
+                        y: (parent.height - height * scale) / 2
+                    }
                 }
             }
         }

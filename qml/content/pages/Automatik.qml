@@ -18,13 +18,15 @@ AutoPage {
     formsTwoLines: ["2x-left", "2x"]
     prepareObjectName: "preparePopupA"
 
-    Auto1_Fuellen { }
-    Auto2_Einmaischen { }
-    Auto3_Rasten { }
-    Auto4_Abmaischen { }
-    Auto5_Laeutern { }
-    Auto6_Heizen { }
-    Auto7_Kochen { }
-    // Shown for the "Recovery" entry.
-    Item { objectName: "screenRecovery" }
+    screens: [
+        Component { Auto1_Fuellen { } },
+        Component { Auto2_Einmaischen { } },
+        Component { Auto3_Rasten { } },
+        Component { Auto4_Abmaischen { } },
+        Component { Auto5_Laeutern { } },
+        Component { Auto6_Heizen { } },
+        Component { Auto7_Kochen { } },
+        // Shown for the "Recovery" entry.
+        Component { Item { objectName: "screenRecovery" } }
+    ]
 }

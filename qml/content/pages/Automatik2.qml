@@ -14,7 +14,9 @@ AutoPage {
     formsTwoLines: ["2x-right", "2x"]
     prepareObjectName: "preparePopupB"
 
-    Auto5_Laeutern { }
-    Auto6_Heizen { }
-    Auto7_Kochen { }
+    screens: [
+        Component { Auto5_Laeutern { } },
+        Component { Auto6_Heizen { } },
+        Component { Auto7_Kochen { } }
+    ]
 }

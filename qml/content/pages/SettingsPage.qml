@@ -189,7 +189,12 @@ Page {
             Layout.fillWidth: true
             Layout.fillHeight: true
 
-            SettingsCommon { }
+            // Built when first opened; they hold nothing before that.
+            LazyTab {
+                objectName: "tabGeneral"
+                pageShown: root.isCurrent
+                sourceComponent: SettingsCommon { }
+            }
 
             SettingsNetwork {
                 id: network_
@@ -198,7 +203,6 @@ Page {
 
             UpdatesRaspi { id: updates_ }
 
-            // Built when first opened; they hold nothing before that.
             LazyTab {
                 objectName: "tabFlashPico"
                 sourceComponent: SettingsFlashPico { }
@@ -214,7 +218,11 @@ Page {
                 sourceComponent: SettingsMachine { }
             }
 
-            SettingsManualOperation { }
+            LazyTab {
+                objectName: "tabManualOperation"
+                pageShown: root.isCurrent
+                sourceComponent: SettingsManualOperation { }
+            }
 
             WifiLoginPage {
                 id: login_

@@ -1,20 +1,13 @@
 import QtQuick 2.15
+import "../../base"
 
-// A tab of a stack layout that is built when it is first shown and kept from
-// then on, so the start does not wait for tabs nobody has opened yet.
-Loader {
+// A tab of a stack layout that is built when it is first shown (its page on
+// screen and the tab the layout's current child) and kept from then on.
+LazyLoader {
     id: root
 
-    // Child of a stack layout: shown while it is the layout's current child.
-    readonly property bool current_: !!parent && parent.children[parent.currentIndex] === root
+    // Whether the page holding the stack is on screen.
+    property bool pageShown: true
 
-    function showing_() {
-        if (current_)
-            active = true
-    }
-
-    active: false
-
-    onCurrent_Changed: showing_()
-    Component.onCompleted: showing_()
+    wanted: pageShown && !!parent && parent.children[parent.currentIndex] === root
 }

@@ -1,0 +1,20 @@
+import QtQuick 2.15
+
+// Builds its item the first time `wanted` turns true and keeps it from then
+// on, so the start does not wait for what nobody has looked at yet. (Not
+// `active: wanted || active`: that binds the property to itself.)
+Loader {
+    id: root
+
+    property bool wanted: false
+
+    function build_() {
+        if (wanted)
+            active = true
+    }
+
+    active: false
+
+    onWantedChanged: build_()
+    Component.onCompleted: build_()
+}
