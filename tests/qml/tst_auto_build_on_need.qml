@@ -43,7 +43,8 @@ Item {
             // Line A's page is on screen: its displayed screen and scheme view only.
             verify(a.stepView.currentItem.item)
             compare(a.stepView.itemAt(3).item, null)
-            verify(a.schemeArea.view.currentItem.item)
+            // The scheme view joins in the background.
+            tryVerify(function() { return a.schemeArea.view.currentItem.item !== null })
             // Line B's page is not (a two-vessel plant never shows it).
             compare(b.stepView.currentItem.item, null)
             compare(b.schemeArea.view.currentItem.item, null)
@@ -65,7 +66,7 @@ Item {
             TestHooks.setValue("heatZoneCountB", 4)
             base.currentIndex = 1
             verify(b.stepView.currentItem.item)
-            verify(b.schemeArea.view.currentItem.item)
+            tryVerify(function() { return b.schemeArea.view.currentItem.item !== null })
             compare(b.schemeArea.view.itemAt(1).item, null)
         }
     }

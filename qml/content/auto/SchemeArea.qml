@@ -54,12 +54,14 @@ Item {
             model: root.forms
 
             // A view's form (and its picture) is built the first time the
-            // view is on screen and kept from then on.
+            // view is on screen and kept from then on. It is built in the
+            // background: the page shows at once and the scheme joins it.
             LazyLoader {
                 readonly property Item form_: item ? item.form : null
 
                 objectName: "schemeView_" + modelData
                 wanted: SwipeView.isCurrentItem && root.shown
+                asynchronous: true
 
                 sourceComponent: Item {
                     readonly property alias form: form_

@@ -78,6 +78,7 @@ Item {
         id: picture_
 
         objectName: "picture"
+        asynchronous: true
         source: "qrc:/img/" + root.pictureStem + (Common.isDarkTheme ? "dark" : "light") + ".png"
         fillMode: Image.Pad
     }
