@@ -211,7 +211,7 @@ Item {
 
             objectName: "pageRecipes"
             active: false
-            sourceComponent: RecipesPage { }
+            source: "qrc:/qml/content/pages/RecipesPage.qml"
 
             onCurrent_Changed: showing_()
             Component.onCompleted: showing_()

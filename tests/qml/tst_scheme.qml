@@ -200,6 +200,13 @@ Item {
             compare(scene.autos, [[Auto_.HandEnabled, null]])
             TestHooks.setHandEnabled(true)
             verify(hand.pulsing)
+            verify(hand.pulseRunning)
+            // Hidden (no line runs), it keeps released but draws nothing.
+            TestHooks.setAutoActive(2, false)
+            verify(hand.pulsing)
+            verify(!hand.pulseRunning)
+            TestHooks.setAutoActive(2, true)
+            verify(hand.pulseRunning)
             compare(hand.colorActive, Material.color(Material.Orange))
             compare(String(hand.iconSource), "qrc:/img/unlock.svg")
             compare(hand.toolTipText, "Handbetrieb sperren")

@@ -193,7 +193,7 @@ Page {
             LazyTab {
                 objectName: "tabGeneral"
                 pageShown: root.isCurrent
-                sourceComponent: SettingsCommon { }
+                source: "qrc:/qml/content/settings/SettingsCommon.qml"
             }
 
             SettingsNetwork {
@@ -205,23 +205,23 @@ Page {
 
             LazyTab {
                 objectName: "tabFlashPico"
-                sourceComponent: SettingsFlashPico { }
+                source: "qrc:/qml/content/settings/SettingsFlashPico.qml"
             }
 
             LazyTab {
                 objectName: "tabAppearance"
-                sourceComponent: SettingsAppearance { }
+                source: "qrc:/qml/content/settings/SettingsAppearance.qml"
             }
 
             LazyTab {
                 objectName: "tabMachine"
-                sourceComponent: SettingsMachine { }
+                source: "qrc:/qml/content/settings/SettingsMachine.qml"
             }
 
             LazyTab {
                 objectName: "tabManualOperation"
                 pageShown: root.isCurrent
-                sourceComponent: SettingsManualOperation { }
+                source: "qrc:/qml/content/settings/SettingsManualOperation.qml"
             }
 
             WifiLoginPage {

@@ -36,6 +36,7 @@ Item {
     property string helpText
     property string toolTipText
     readonly property bool hovered: mouse_.containsMouse
+    readonly property alias pulseRunning: pulse_.running
     readonly property int status: error ? SchemeButton.Blocked
                                         : warning ? SchemeButton.Warning
                                                   : active ? SchemeButton.Active
@@ -74,8 +75,12 @@ Item {
     Behavior on scale { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
     Behavior on hoverDark_ { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
 
+    // Pulses only while on screen: a hidden button would keep the window
+    // drawing frames for nobody.
     SequentialAnimation {
-        running: root.pulsing
+        id: pulse_
+
+        running: root.pulsing && root.visible
         loops: Animation.Infinite
         onStopped: root.pulseColor_ = root.colorIdle
 
