@@ -8,7 +8,6 @@ plant's controller. Runs on the interpreter's thread like every entry point.
 
 import math
 import os
-import re
 
 from tavell import Logger
 from tavell.recipes import RecipeActionEnum, RecipeClass, Recipes
@@ -148,7 +147,8 @@ def _field(attribute):
 
 
 def _snake(key):
-    return re.sub(r"(?<!^)(?=[A-Z])", "_", key).lower()
+    # "rasteTemps" -> "raste_temps"
+    return "".join("_" + c.lower() if c.isupper() and i > 0 else c.lower() for i, c in enumerate(key))
 
 
 _SPECIAL = {

@@ -30,55 +30,56 @@ namespace {
 
 // Sends Python's standard streams to the program's own and imports tavell
 // (which builds every submodule) before the controller is imported.
-const char kRedirectSnippet[] = R"(
-    import sys
-    import _std_redirects
-    from tavell import Logger
+// The snippets start at column 0 of their first line: pybind11 would
+// otherwise dedent them with textwrap, an import (with re) that costs the
+// start-up several milliseconds.
+const char kRedirectSnippet[] = R"(import sys
+import _std_redirects
+from tavell import Logger
 
-    class _StdxxxCatcher:
-        def __init__(self, stream):
-            self._my_stream = stream
+class _StdxxxCatcher:
+    def __init__(self, stream):
+        self._my_stream = stream
 
-        def write(self, s):
-            self._my_stream(s)
+    def write(self, s):
+        self._my_stream(s)
 
-        def flush(self):
-            pass
+    def flush(self):
+        pass
 
-    sys.stdout = _StdxxxCatcher(_std_redirects.stdout_redirect)
-    sys.stderr = _StdxxxCatcher(_std_redirects.stderr_redirect)
-    Logger.debug(f"Interpreter: {sys.executable} - {sys.version}")
+sys.stdout = _StdxxxCatcher(_std_redirects.stdout_redirect)
+sys.stderr = _StdxxxCatcher(_std_redirects.stderr_redirect)
+Logger.debug(f"Interpreter: {sys.executable} - {sys.version}")
 )";
 
 // Finalising the interpreter waits for every thread that is not a daemon. A
 // controller's polling thread may never end: it gets a few seconds, then the
 // interpreter stops without it (as with a daemon thread), and the threads
 // still running are named in the log.
-const char kThreadGraceSnippet[] = R"(
-    import sys
-    import time
+const char kThreadGraceSnippet[] = R"(import sys
+import time
 
-    def _tavell_wait_for_threads(grace):
-        threading = sys.modules.get("threading")
-        if threading is None:
-            return
-        me = threading.current_thread()
-        others = [t for t in threading.enumerate() if t is not me and not t.daemon and t.is_alive()]
-        deadline = time.monotonic() + grace
-        for t in others:
-            t.join(max(0.0, deadline - time.monotonic()))
-        left = [t for t in others if t.is_alive()]
-        if not left:
-            return
-        from tavell import Logger
-        Logger.warning("Python-Threads laufen beim Beenden nach %.0f s noch und werden nicht abgewartet: %s"
-                       % (grace, ", ".join(t.name for t in left)))
-        with threading._shutdown_locks_lock:
-            for t in left:
-                threading._shutdown_locks.discard(t._tstate_lock)
+def _tavell_wait_for_threads(grace):
+    threading = sys.modules.get("threading")
+    if threading is None:
+        return
+    me = threading.current_thread()
+    others = [t for t in threading.enumerate() if t is not me and not t.daemon and t.is_alive()]
+    deadline = time.monotonic() + grace
+    for t in others:
+        t.join(max(0.0, deadline - time.monotonic()))
+    left = [t for t in others if t.is_alive()]
+    if not left:
+        return
+    from tavell import Logger
+    Logger.warning("Python-Threads laufen beim Beenden nach %.0f s noch und werden nicht abgewartet: %s"
+                   % (grace, ", ".join(t.name for t in left)))
+    with threading._shutdown_locks_lock:
+        for t in left:
+            threading._shutdown_locks.discard(t._tstate_lock)
 
-    _tavell_wait_for_threads(3.0)
-    del _tavell_wait_for_threads
+_tavell_wait_for_threads(3.0)
+del _tavell_wait_for_threads
 )";
 
 // The interpreter named first in the argument list lives in the controller's
