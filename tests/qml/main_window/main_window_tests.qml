@@ -39,4 +39,24 @@ TestCase {
         compare(toast.interval, 50)
         tryCompare(toast, "visible", false, 1000)
     }
+
+    // The keyboard is built after the first frame; once it is, it slides up
+    // for a focused text input and the pages end at its top edge.
+    function test_keyboardForTextInput() {
+        const loader = findChild(win.contentItem, "inputPanelLoader")
+        tryVerify(function() { return loader.status === Loader.Ready }, 5000)
+        const panel = loader.item
+        compare(panel.objectName, "inputPanel")
+        compare(Common.mainHeight, win.height)
+        const field = Qt.createQmlObject('import QtQuick.Controls 2.15; TextField { }', win.contentItem)
+        win.requestActivate()
+        tryVerify(function() { return win.active })
+        field.forceActiveFocus()
+        tryVerify(function() { return panel.y <= win.height - panel.height }, 3000)
+        verify(panel.height > 0)
+        tryCompare(Common, "mainHeight", win.height - panel.height)
+        field.focus = false
+        field.destroy()
+        tryCompare(Common, "mainHeight", win.height, 3000)
+    }
 }
