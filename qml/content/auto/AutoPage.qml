@@ -12,9 +12,10 @@ import "../popups"
 
 // The page of one line of the automatic sequence: status, resume warning,
 // step and recipe lists, the start/stop button, the step screens and the
-// plant scheme. The step screens are given as components, in step order;
-// line A's last is the empty screen of the "Recovery" entry. Screens and
-// scheme views are built when first needed and kept from then on.
+// plant scheme. The step screens are given by their file names in this
+// folder, in step order; line A's last, empty, is the empty screen of the
+// "Recovery" entry. Screens and scheme views are built when first needed
+// and kept from then on; a screen's file is compiled only then.
 Page {
     id: root
 
@@ -29,7 +30,7 @@ Page {
     // Whether line B's existence cuts the step list to the first four steps.
     property bool shortListWithLineB: false
     property alias prepareObjectName: prepare_.objectName
-    property list<Component> screens
+    property var screens: []
 
     readonly property alias preparePopup: prepare_
     readonly property alias stepView: stepView_
@@ -342,7 +343,7 @@ Page {
                     LazyLoader {
                         wanted: SwipeView.isCurrentItem && (root.isCurrent || root.running)
                         visible: SwipeView.isCurrentItem
-                        sourceComponent: root.screens[index]
+                        source: root.screens[index]
                     }
                 }
             }

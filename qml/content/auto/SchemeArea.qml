@@ -3,7 +3,6 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
 import "../../base"
-import "../scheme"
 
 // The plant scheme beside (or below) a line's steps: one scheme form per view,
 // scaled into the area, with buttons to page between the views.
@@ -63,23 +62,7 @@ Item {
                 wanted: SwipeView.isCurrentItem && root.shown
                 asynchronous: true
 
-                sourceComponent: Item {
-                    readonly property alias form: form_
-
-                    SchemeForm {
-                        id: form_
-
-                        form: modelData
-                        // Scaled to fit and centred; the form keeps its own size.
-                        scale: implicitWidth > 0 && implicitHeight > 0
-                               ? Math.min(parent.width / implicitWidth, parent.height / implicitHeight) : 1
-                        width: implicitWidth
-                        height: implicitHeight
-                        transformOrigin: Item.TopLeft
-                        x: (parent.width - width * scale) / 2
-                        y: (parent.height - height * scale) / 2
-                    }
-                }
+                Component.onCompleted: setSource(Qt.resolvedUrl("../scheme/SchemeView.qml"), { formName: modelData })
             }
         }
     }

@@ -19,14 +19,14 @@ AutoPage {
     prepareObjectName: "preparePopupA"
 
     screens: [
-        Component { Auto1_Fuellen { } },
-        Component { Auto2_Einmaischen { } },
-        Component { Auto3_Rasten { } },
-        Component { Auto4_Abmaischen { } },
-        Component { Auto5_Laeutern { } },
-        Component { Auto6_Heizen { } },
-        Component { Auto7_Kochen { } },
-        // Shown for the "Recovery" entry.
-        Component { Item { objectName: "screenRecovery" } }
+        "Auto1_Fuellen.qml",
+        "Auto2_Einmaischen.qml",
+        "Auto3_Rasten.qml",
+        "Auto4_Abmaischen.qml",
+        "Auto5_Laeutern.qml",
+        "Auto6_Heizen.qml",
+        "Auto7_Kochen.qml",
+        // The empty screen of the "Recovery" entry.
+        ""
     ]
 }

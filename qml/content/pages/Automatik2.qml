@@ -15,8 +15,8 @@ AutoPage {
     prepareObjectName: "preparePopupB"
 
     screens: [
-        Component { Auto5_Laeutern { } },
-        Component { Auto6_Heizen { } },
-        Component { Auto7_Kochen { } }
+        "Auto5_Laeutern.qml",
+        "Auto6_Heizen.qml",
+        "Auto7_Kochen.qml"
     ]
 }
