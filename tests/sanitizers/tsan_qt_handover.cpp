@@ -86,8 +86,9 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
                                    void *ret)
 {
     using Real = bool (*)(QObject *, QtPrivate::QSlotObjectBase *, Qt::ConnectionType, void *);
-    static const auto real = reinterpret_cast<Real>(
-        dlsym(RTLD_NEXT, "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv"));
+    static const auto real = reinterpret_cast<Real>(dlsym(
+        RTLD_NEXT, "_ZN11QMetaObject16invokeMethodImpl"
+                   "EP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv"));
     __tsan_release(slot);
     return real(object, slot, type, ret);
 }
