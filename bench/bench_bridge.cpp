@@ -63,7 +63,7 @@ double onWorker(const char *code)
 {
     double result = 0;
     QMetaObject::invokeMethod(
-        _pyWorker,
+        _pyWorker.load(),
         [&] {
             py::gil_scoped_acquire gil;
             py::dict scope;
@@ -117,14 +117,15 @@ int main(int argc, char *argv[])
 
     Bridge bridge(QStringList{QString::fromLatin1(kPyInterpreter)}, false);
     // Start-up runs before the worker's event loop: this returns after it.
-    if (!QMetaObject::invokeMethod(_pyWorker, [] {}, Qt::BlockingQueuedConnection) || !_pyWorker->pyModule()) {
+    PyWorker *const worker = _pyWorker.load();
+    if (!QMetaObject::invokeMethod(worker, [] {}, Qt::BlockingQueuedConnection) || !worker->pyModule()) {
         std::fprintf(stderr, "Interpreter mit dem Controller startete nicht\n");
         return 1;
     }
 
     // Floor: an empty queued call to the worker thread and one back.
     QObject guiSide;
-    QObject *workerSide = _pyWorker;
+    QObject *workerSide = worker;
     const auto floor = spreadOf(roundTrips(count, [&](const std::function<void()> &next) {
         QMetaObject::invokeMethod(
             workerSide, [&] { QMetaObject::invokeMethod(&guiSide, next, Qt::QueuedConnection); },

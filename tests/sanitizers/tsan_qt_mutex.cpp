@@ -6,7 +6,8 @@
 // libraries), call Qt's own and tell ThreadSanitizer the acquire/release. The
 // inline fast paths of QBasicMutex are atomics it already sees.
 // The same holds for a QThread's end: QThread::wait() returns through Qt's own
-// locks, so the thread's finished() signal releases and wait() acquires.
+// locks, so the thread's finished() signal releases (tsan_qt_handover.cpp,
+// where every signal releases on its sender) and wait() acquires.
 #include <QMutex>
 #include <QThread>
 
@@ -67,28 +68,6 @@ void QBasicMutex::unlockInternal() noexcept
     real(this);
 }
 
-// Qt's hook for signal spies (QtCore's private qobject_p.h), called on the
-// emitting thread at the start of every signal.
-struct QSignalSpyCallbackSet
-{
-    using BeginCallback = void (*)(QObject *caller, int signalOrMethodIndex, void **argv);
-    using EndCallback = void (*)(QObject *caller, int signalOrMethodIndex);
-    BeginCallback signal_begin_callback, slot_begin_callback;
-    EndCallback signal_end_callback, slot_end_callback;
-};
-void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet *callbackSet);
-
-namespace {
-void signalBegin(QObject *caller, int, void **)
-{
-    if (qobject_cast<QThread *>(caller))
-        __tsan_release(caller);
-}
-
-QSignalSpyCallbackSet spyCallbacks{signalBegin, nullptr, nullptr, nullptr};
-const bool spyRegistered = (qt_register_signal_spy_callbacks(&spyCallbacks), true);
-} // namespace
-
 bool QThread::wait(QDeadlineTimer deadline)
 {
     static const auto real = qtCore<bool (*)(QThread *, QDeadlineTimer)>("_ZN7QThread4waitE14QDeadlineTimer");
@@ -108,8 +87,8 @@ bool QThread::wait(unsigned long time)
 }
 
 // A thread's event dispatcher (with GLib's wake-up eventfd) is made on that
-// thread before it emits started(), which releases above. Qt hands the
-// dispatcher to other threads through its own atomics, so a quit() from
+// thread before it emits started(), which releases (tsan_qt_handover.cpp).
+// Qt hands the dispatcher to other threads through its own atomics, so a quit() from
 // another thread, whose wake-up writes that eventfd, would be seen racing
 // with the eventfd's creation. That creation is the first thing in the
 // thread's history; after an interpreter's start-up it lies beyond what

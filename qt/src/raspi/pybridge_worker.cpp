@@ -17,7 +17,7 @@
 
 namespace py = pybind11;
 
-PyWorker *_pyWorker = nullptr;
+std::atomic<PyWorker *> _pyWorker{nullptr};
 
 const char *const PyWorker::kEntryPointNames[EntryPointCount] = {
     "action_from_cpp",       "actuator_toggle_from_cpp", "auto_value_from_cpp",
@@ -142,7 +142,7 @@ py::object boundMember(Code code)
 PyWorker::PyWorker(Bridge *bridge)
     : m_bridge(bridge)
 {
-    _pyWorker = this;
+    _pyWorker.store(this, std::memory_order_release);
     connectActions(bridge);
 }
 
@@ -174,9 +174,8 @@ void PyWorker::connectActions(Bridge *bridge)
 
 PyWorker::~PyWorker()
 {
-    if (_pyWorker == this)
-        _pyWorker = nullptr;
-    else
+    PyWorker *current = this;
+    if (!_pyWorker.compare_exchange_strong(current, nullptr, std::memory_order_acq_rel))
         logWarning() << "[~PyWorker()] _pyWorker != this";
 
     // Only the worker that started the interpreter holds a saved thread state;

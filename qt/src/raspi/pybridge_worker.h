@@ -18,6 +18,7 @@
 #include <QVector>
 
 #include <array>
+#include <atomic>
 
 #include "action.h"
 #include "actuator.h"
@@ -112,6 +113,8 @@ private:
     std::array<pybind11::object, EntryPointCount> m_entryPoints;
 };
 
-// The current worker, or null. Read on the worker thread by the exception
-// handler and by tavell.poweroff/reboot.
-extern PyWorker *_pyWorker;
+// The current worker, or null. Set where a worker is made (GUI thread), cleared
+// where it is deleted (its own thread after the thread's end), read on the
+// worker thread by the exception handler and by tavell.poweroff/reboot and by
+// tests on the GUI thread: atomic, stored with release and loaded with acquire.
+extern std::atomic<PyWorker *> _pyWorker;

@@ -88,12 +88,12 @@ PYBIND11_EMBEDDED_MODULE(_std_redirects, m)
 PYBIND11_EMBEDDED_MODULE(tavell, m)
 {
     m.def("poweroff", [] {
-        if (_pyWorker)
-            _pyWorker->bridge()->poweroff();
+        if (PyWorker *worker = _pyWorker.load(std::memory_order_acquire))
+            worker->bridge()->poweroff();
     });
     m.def("reboot", [] {
-        if (_pyWorker)
-            _pyWorker->bridge()->reboot();
+        if (PyWorker *worker = _pyWorker.load(std::memory_order_acquire))
+            worker->bridge()->reboot();
     });
     m.def("forward_exception", &forwardException);
 

@@ -85,8 +85,8 @@ void handle_py_exception(py::error_already_set *error, int line, const char *fil
     record.insert(QStringLiteral("type"), typeName);
     record.insert(QStringLiteral("text"), text);
 
-    if (_pyWorker)
-        Q_EMIT _pyWorker->exception(record);
+    if (PyWorker *worker = _pyWorker.load(std::memory_order_acquire))
+        Q_EMIT worker->exception(record);
     else
         logWarning() << "[_emitException] pyWorker ist nullptr";
 }

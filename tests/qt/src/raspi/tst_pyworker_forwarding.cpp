@@ -70,7 +70,8 @@ private:
     // (start-up included: it runs before the thread's event loop).
     static bool flushWorker()
     {
-        return _pyWorker && QMetaObject::invokeMethod(_pyWorker, [] {}, Qt::BlockingQueuedConnection);
+        PyWorker *const worker = _pyWorker.load(std::memory_order_acquire);
+        return worker && QMetaObject::invokeMethod(worker, [] {}, Qt::BlockingQueuedConnection);
     }
 
     static int indexOf(const QStringList &lines, const QString &text)
@@ -300,7 +301,7 @@ private Q_SLOTS:
              "sensor_value_from_cpp() nicht gefunden -  pySensorValueQJs ( detail::_SensorGroupBase::PThreshold , \"true\" ).",
              "pySensorValueQJs(SensorEnum, const QJSValue&)"},
             {false, [] {
-                 QVERIFY(QMetaObject::invokeMethod(_pyWorker, "pySensorValueQVar", Qt::QueuedConnection,
+                 QVERIFY(QMetaObject::invokeMethod(_pyWorker.load(), "pySensorValueQVar", Qt::QueuedConnection,
                                                    Q_ARG(SensorEnum, Sensor::Ls1), Q_ARG(QVariant, QVariant(1.5))));
              },
              "sensor_value_from_cpp() nicht gefunden -  pySensorValueQVar ( detail::_SensorGroupBase::Ls1 , "
@@ -310,7 +311,7 @@ private Q_SLOTS:
              "shell_action_from_cpp() nicht gefunden -  pyShellValueQJs ( Shell::Changelog , \"tavell-brew\" ).",
              "pyShellValueQJs(ShellAction, const QJSValue&)"},
             {false, [] {
-                 QVERIFY(QMetaObject::invokeMethod(_pyWorker, "pySimulatorValueQJs", Qt::QueuedConnection,
+                 QVERIFY(QMetaObject::invokeMethod(_pyWorker.load(), "pySimulatorValueQJs", Qt::QueuedConnection,
                                                    Q_ARG(SimulatorEnum, Simulator::SimScaleFactor),
                                                    Q_ARG(QJSValue, QJSValue(2.5))));
              },
@@ -338,7 +339,7 @@ private Q_SLOTS:
             log.clear();
             {
                 if (!row.blocking)
-                    QMetaObject::invokeMethod(_pyWorker, [] { busy.acquire(); }, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(_pyWorker.load(), [] { busy.acquire(); }, Qt::QueuedConnection);
                 // Frees the worker even when the check fails.
                 const auto unblock = qScopeGuard([&row] {
                     if (!row.blocking)

@@ -138,7 +138,7 @@ private Q_SLOTS:
         {
             PyWorker refused(&bridge);
             QCOMPARE(refused.initInterpreter(), false);
-            QCOMPARE(_pyWorker, &refused);
+            QCOMPARE(_pyWorker.load(), &refused);
         }
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0], (QVariantList{QStringLiteral("Python Interpreter"),
@@ -146,7 +146,7 @@ private Q_SLOTS:
                                             QStringLiteral("warning"), 0}));
         QVERIFY(!qEnvironmentVariableIsSet("TAVELL_MAKE_PY_STUBS"));
         QVERIFY(Py_IsInitialized()); // the refused worker left it alone
-        QCOMPARE(_pyWorker, nullptr);
+        QCOMPARE(_pyWorker.load(), nullptr);
         // The bridge's own worker notices on its way out that it is no longer current.
         QVERIFY(bridge.stopInterpreter());
         QCOMPARE(log.matching(QStringLiteral("[~PyWorker()] _pyWorker != this")).size(), 1);
@@ -159,9 +159,9 @@ private Q_SLOTS:
         Bridge bridge(pyArgs(), false);
         QVERIFY(bridge.stopInterpreter());
         auto *worker = new PyWorker(&bridge);
-        QCOMPARE(_pyWorker, worker);
+        QCOMPARE(_pyWorker.load(), worker);
         delete worker;
-        QCOMPARE(_pyWorker, nullptr);
+        QCOMPARE(_pyWorker.load(), nullptr);
         QVERIFY(!Py_IsInitialized());
     }
 };
