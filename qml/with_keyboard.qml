@@ -74,9 +74,11 @@ ApplicationWindow {
         onThemeToggled: root.setTheme(Common.isDarkTheme ? Material.Light : Material.Dark)
     }
 
-    // The keyboard is built in the background after the first frame: the
-    // window shows without waiting for it, and it is ready long before anyone
-    // can touch a text field. Until then the pages reach down to the bottom.
+    // The keyboard is built right after the first frame: the window shows
+    // without waiting for it, and it is ready long before anyone can touch a
+    // text field. Until then the pages reach down to the bottom. (Not built
+    // asynchronously: an incubation still running when the engine goes at
+    // exit would leak what it has built.)
     Loader {
         id: keyboard_
 
@@ -86,7 +88,6 @@ ApplicationWindow {
         objectName: "inputPanelLoader"
         z: 89
         active: false
-        asynchronous: true
 
         Component.onCompleted: setSource("qrc:/qml/content/components/KeyboardPanel.qml",
                                          { window: root, scroller: scroller_ })
@@ -95,7 +96,14 @@ ApplicationWindow {
     Connections {
         target: root
         enabled: !keyboard_.active
-        function onFrameSwapped() { keyboard_.active = true }
+        function onFrameSwapped() { keyboardTimer_.start() }
+    }
+
+    // Out of the frame's own hand-over: built in the next round of events.
+    Timer {
+        id: keyboardTimer_
+        interval: 0
+        onTriggered: keyboard_.active = true
     }
 
     FocusScroller { id: scroller_ }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QQmlIncubationController>
 #include <QQmlDebuggingEnabler>
 #include <QQuickStyle>
 #include <QSettings>
@@ -113,6 +114,12 @@ int main(int argc, char *argv[])
     }
 
     const int result = application.exec();
+    // What the screens still build in the background is finished first: an
+    // engine destroyed during a build leaks what was built so far.
+    if (QQmlIncubationController *incubation = app::qmlEngine->incubationController()) {
+        while (incubation->incubatingObjectCount() > 0)
+            incubation->incubateFor(100);
+    }
     // The engine goes first; the command socket and then the bridge follow as
     // locals, in reverse order of construction.
     app::qmlEngine.reset();

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQmlIncubationController>
 #include <QQuickStyle>
 #include <QScopedPointer>
 #include <QSettings>
@@ -367,6 +368,26 @@ QObject *testHooksProvider(QQmlEngine *, QJSEngine *)
 
 } // namespace
 
+// Builds what the screens load asynchronously at once: the tests see it
+// built, and a test file's engine never goes while a build is still running
+// (Qt would leak what it had built so far).
+class ImmediateIncubation : public QQmlIncubationController
+{
+protected:
+    void incubatingObjectCountChanged(int count) override
+    {
+        if (count == 0 || m_incubating)
+            return;
+        m_incubating = true;
+        while (incubatingObjectCount() > 0)
+            incubateFor(1000);
+        m_incubating = false;
+    }
+
+private:
+    bool m_incubating = false;
+};
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -419,6 +440,9 @@ public Q_SLOTS:
                                      "tavell.bridge", 1, 0, "Bridge");
         }
         installHandlerAboveTestLog(engine);
+        // Set before the test's view exists, which then keeps it.
+        static ImmediateIncubation incubation;
+        engine->setIncubationController(&incubation);
     }
 
 private:

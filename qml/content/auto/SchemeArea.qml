@@ -23,7 +23,8 @@ Item {
     // Width over height of the scheme shown now.
     readonly property real aspect_: {
         const form = view_.currentItem ? view_.currentItem.form_ : null
-        return form && form.implicitHeight > 0 ? form.implicitWidth / form.implicitHeight : 1
+        // Square until the picture, decoded in the background, gives the width.
+        return form && form.implicitWidth > 0 && form.implicitHeight > 0 ? form.implicitWidth / form.implicitHeight : 1
     }
     readonly property real pagerHeight_: pager_.visible ? pager_.implicitHeight : 0
 
@@ -52,9 +53,10 @@ Item {
         Repeater {
             model: root.forms
 
-            // A view's form (and its picture) is built the first time the
-            // view is on screen and kept from then on. It is built in the
-            // background: the page shows at once and the scheme joins it.
+            // A view's form is built the first time the view is on screen and
+            // kept from then on. It is built in the background and its picture
+            // decoded off the GUI thread: the page shows at once and the scheme
+            // joins it a moment later.
             LazyLoader {
                 readonly property Item form_: item ? item.form : null
 
