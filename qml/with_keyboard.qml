@@ -76,9 +76,7 @@ ApplicationWindow {
 
     // The keyboard is built right after the first frame: the window shows
     // without waiting for it, and it is ready long before anyone can touch a
-    // text field. Until then the pages reach down to the bottom. (Not built
-    // asynchronously: an incubation still running when the engine goes at
-    // exit would leak what it has built.)
+    // text field. Until then the pages reach down to the bottom.
     Loader {
         id: keyboard_
 
