@@ -133,6 +133,17 @@ class Drawing:
                 f'viewBox="{left} 0 {width} {HEIGHT}">\n<style>{style}</style>\n{body}\n</svg>\n')
 
 
+def water_inlets(d, coll, rows, valve_x):
+    """Hot, cold and recycled water from the right edge into the collector at
+    x `coll`, at the heights `rows`, each with its valve and check valve."""
+    for y, (text, cls) in zip(rows, (("heiß", "hot"), ("kalt", "cold"), ("Recycle", "label"))):
+        d.pipe((coll, y), (d.width, y))
+        d.joint(coll, y)
+        d.label(d.width - 4, y - 32, text, anchor="end", cls=cls)
+        d.valve(valve_x, y)
+        d.check_valve(valve_x + 82, y, "left")
+
+
 def line_a(d, dx, dy_heat, water_here, condenser):
     """Mash kettle with its valve column, pump 1 and, when `water_here`, the
     water inlets beside it. dx shifts the line to the form's position."""
@@ -191,13 +202,7 @@ def line_a(d, dx, dy_heat, water_here, condenser):
         d.pipe((axis, 600), (coll + 100, 600))
         d.joint(coll, 530)
         d.joint(coll, 600)
-        inlets = ((600, "heiß", "hot"), (669, "kalt", "cold"), (738, "Recycle", "label"))
-        for y, text, cls in inlets:
-            d.pipe((coll, y), (d.width, y))
-            d.joint(coll, y)
-            d.label(d.width - 4, y - 32, text, anchor="end", cls=cls)
-            d.valve(506 + dx, y)
-            d.check_valve(588 + dx, y, "left")
+        water_inlets(d, coll, (600, 669, 738), 506 + dx)
         d.valve(550 + dx, 822, turned=True)   # mvKanal
         d.check_valve(550 + dx, 885, "down")
         if condenser:
@@ -253,13 +258,7 @@ def line_b(d):
     d.arrow(coll, 988, "down")
     d.label(coll + 10, 990, "Rücklauf")
     d.joint(coll, 580)
-    inlets = ((669, "heiß", "hot"), (738, "kalt", "cold"), (808, "Recycle", "label"))
-    for y, text, cls in inlets:
-        d.pipe((coll, y), (d.width, y))
-        d.joint(coll, y)
-        d.label(d.width - 4, y - 32, text, anchor="end", cls=cls)
-        d.valve(837, y)
-        d.check_valve(919, y, "left")
+    water_inlets(d, coll, (669, 738, 808), 837)
     d.pipe((coll, 877), (965, 877), (965, 1000))
     d.joint(coll, 877)
     d.arrow(965, 988, "down")

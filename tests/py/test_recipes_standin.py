@@ -1,25 +1,17 @@
 """The stand-in controller's recipe actions against the real tavell.recipes:
 what the recipe page will see after each request."""
 
-import importlib.util
-import itertools
-import pathlib
-
 import pytest
 
+from conftest import load_stand_in_module
 from tavell.recipes import RecipeActionEnum as A
 from tavell.recipes import RecipeClass, Recipes
-
-SOURCE = pathlib.Path(__file__).resolve().parents[2] / "py" / "controller" / "recipes.py"
-_loads = itertools.count()
 
 
 @pytest.fixture
 def ctl():
     """A fresh copy of the module (an empty store) for each test."""
-    spec = importlib.util.spec_from_file_location(f"standin_recipes_{next(_loads)}", SOURCE)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = load_stand_in_module("recipes.py")
     yield module.recipe_action_from_cpp
     fresh = RecipeClass()
     for recipe in (Recipes.a, Recipes.b, Recipes.current):
@@ -169,9 +161,7 @@ def test_each_field_action_sets_its_field(ctl, capfd, action, value, field, expe
 
 
 def test_sample_recipes_only_when_asked_for(monkeypatch):
-    spec = importlib.util.spec_from_file_location(f"standin_recipes_{next(_loads)}", SOURCE)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = load_stand_in_module("recipes.py")
     try:
         monkeypatch.delenv("TAVELL_STANDIN_RECIPES", raising=False)
         module.init()

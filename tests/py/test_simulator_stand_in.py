@@ -1,12 +1,11 @@
 """The stand-in controller's simulator part: requests stored into Simulator,
 and the simulated inputs fed back only in simulator mode."""
 
-import importlib.util
-import os
 from types import SimpleNamespace
 
 import pytest
 
+from conftest import load_stand_in_module
 from tavell.simulator import Simulator, SimuEnum
 
 STORED = ["auto_flow", "ticks_per_minute", "auto_heating", "degrees_per_minute", "scale_factor",
@@ -15,12 +14,7 @@ STORED = ["auto_flow", "ticks_per_minute", "auto_heating", "degrees_per_minute",
 
 @pytest.fixture
 def stand_in():
-    # The runner's own controller module holds the name "controller": load the
-    # stand-in's file under a name of its own, fresh for every test.
-    path = os.path.join(os.environ["TAVELL_SOURCE_DIR"], "py", "controller", "simulator.py")
-    spec = importlib.util.spec_from_file_location("stand_in_simulator", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = load_stand_in_module("simulator.py")
     saved = {name: getattr(Simulator, name) for name in STORED}
     yield module
     for name, value in saved.items():

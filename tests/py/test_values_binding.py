@@ -1,12 +1,10 @@
 """tavell.values as the controller sees it: names, constants, conversions,
 clamping and the zone-flag lists, against the program's own Values object."""
 
-import importlib.util
-import os
-
 import pytest
 
 import tavell.values as tv
+from conftest import load_stand_in_module
 from tavell.values import ValueEnum, ValueKeys, Values, ValuesClass
 
 
@@ -439,11 +437,7 @@ def test_methods_are_the_property_accessors():
 
 @pytest.fixture(scope="module")
 def stand_in():
-    path = os.path.join(os.environ["TAVELL_SOURCE_DIR"], "py", "controller", "values.py")
-    spec = importlib.util.spec_from_file_location("stand_in_values", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return load_stand_in_module("values.py")
 
 
 def test_stand_in_controller_stores_requests(stand_in, capfd):

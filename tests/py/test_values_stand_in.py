@@ -1,11 +1,10 @@
 """The stand-in controller's value part: what the settings tabs send comes
 back in Values with the property's type, and the sensor keys to choose from."""
 
-import importlib.util
-import os
 
 import pytest
 
+from conftest import load_stand_in_module
 from tavell.values import ValueEnum, Values
 
 TOUCHED = ["ticks_per_liter", "fu_freq_sp_rw1", "whirlpool_enabled", "auto_kondensator",
@@ -15,10 +14,7 @@ TOUCHED = ["ticks_per_liter", "fu_freq_sp_rw1", "whirlpool_enabled", "auto_konde
 
 @pytest.fixture
 def stand_in():
-    path = os.path.join(os.environ["TAVELL_SOURCE_DIR"], "py", "controller", "values.py")
-    spec = importlib.util.spec_from_file_location("stand_in_values", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = load_stand_in_module("values.py")
     saved = {name: getattr(Values, name) for name in TOUCHED}
     yield module
     for name, value in saved.items():
