@@ -115,6 +115,7 @@ Item {
         Common.w1 = Qt.binding(function() { return view_.width })
         Common.fSize = Qt.binding(function() { return view_.font.pointSize })
         onPageChanged()
+        view_.hidePages()
     }
 
     // The hidden top bar: its tabs and power button are never shown; it owns
@@ -178,6 +179,13 @@ Item {
             for (let i = 0; i < count; ++i)
                 itemAt(i).visible = pageShown(i)
             hideTimer_.restart()
+        }
+
+        // Only the current page stays visible: pages under it must not be
+        // found by the help search, nor drawn.
+        function hidePages() {
+            for (let i = 0; i < count; ++i)
+                itemAt(i).visible = i === currentIndex && pageShown(i)
         }
 
         onCurrentIndexChanged: showPages()
@@ -245,15 +253,12 @@ Item {
         }
     }
 
-    // Pages under the current one must not be found by the help search.
+    // A page change shows every page for its slide; a second later the pages
+    // under the current one are hidden again.
     Timer {
         id: hideTimer_
         interval: 1000
-        running: true
-        onTriggered: {
-            for (let i = 0; i < view_.count; ++i)
-                view_.itemAt(i).visible = i === view_.currentIndex && view_.pageShown(i)
-        }
+        onTriggered: view_.hidePages()
     }
 
     // Simulator mode only: the gear button in the corner and the simulator

@@ -18,6 +18,11 @@ Item {
         anchors.fill: parent
     }
 
+    Component {
+        id: freshBase
+        Base { anchors.fill: parent }
+    }
+
     SignalSpy { id: pageSpy; target: Gui; signalName: "changedPage" }
 
     TestCase {
@@ -71,6 +76,15 @@ Item {
             base.currentIndex = 0
             tryCompare(findChild(base, "pageRecipes"), "visible", false, 2000)
             verify(findChild(base, "pageAuto1").visible)
+        }
+
+        // A fresh frame draws only its current page: nothing waits for a
+        // page change to hide the others.
+        function test_onlyCurrentPageShownFromStart() {
+            const fresh = createTemporaryObject(freshBase, scene)
+            verify(findChild(fresh, "pageAuto1").visible)
+            for (const name of ["pageAuto2", "pageReport", "pageRecipes", "settingsLoader"])
+                verify(!findChild(fresh, name).visible, name)
         }
 
         function test_toastShowsAndHides() {
