@@ -85,6 +85,8 @@ Item {
             verify(findChild(fresh, "pageAuto1").visible)
             for (const name of ["pageAuto2", "pageReport", "pageRecipes", "settingsLoader"])
                 verify(!findChild(fresh, name).visible, name)
+            // The fresh frame took over the dialogs; give them back.
+            Dialogs.overlay = base
         }
 
         function test_toastShowsAndHides() {
