@@ -115,7 +115,7 @@ Item {
         Common.w1 = Qt.binding(function() { return view_.width })
         Common.fSize = Qt.binding(function() { return view_.font.pointSize })
         onPageChanged()
-        view_.hidePages()
+        view_.showPages(false)
     }
 
     // The hidden top bar: its tabs and power button are never shown; it owns
@@ -175,20 +175,17 @@ Item {
             return (i !== 1 || Common.isSpecial) && itemAt(i).allowed !== false
         }
 
-        function showPages() {
+        // Every page while a change slides (hidden again a second later), else
+        // the current one only: pages under it must not be found by the help
+        // search, nor drawn.
+        function showPages(all) {
             for (let i = 0; i < count; ++i)
-                itemAt(i).visible = pageShown(i)
-            hideTimer_.restart()
+                itemAt(i).visible = pageShown(i) && (all || i === currentIndex)
+            if (all)
+                hideTimer_.restart()
         }
 
-        // Only the current page stays visible: pages under it must not be
-        // found by the help search, nor drawn.
-        function hidePages() {
-            for (let i = 0; i < count; ++i)
-                itemAt(i).visible = i === currentIndex && pageShown(i)
-        }
-
-        onCurrentIndexChanged: showPages()
+        onCurrentIndexChanged: showPages(true)
 
         Automatik {
             id: pageAuto1_
@@ -258,7 +255,7 @@ Item {
     Timer {
         id: hideTimer_
         interval: 1000
-        onTriggered: view_.hidePages()
+        onTriggered: view_.showPages(false)
     }
 
     // Simulator mode only: the gear button in the corner and the simulator
@@ -295,7 +292,7 @@ Item {
 
     Connections {
         target: Common
-        function onIsSpecialChanged() { view_.showPages() }
+        function onIsSpecialChanged() { view_.showPages(true) }
     }
 
     Connections {

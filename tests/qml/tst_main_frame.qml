@@ -72,21 +72,18 @@ Item {
             compare(settings.updatesTabIndex, 3)
         }
 
+        // Only the current page is drawn: from the start, and again once a
+        // page change has slid.
         function test_offscreenPagesHide() {
-            base.currentIndex = 0
-            tryCompare(findChild(base, "pageRecipes"), "visible", false, 2000)
-            verify(findChild(base, "pageAuto1").visible)
-        }
-
-        // A fresh frame draws only its current page: nothing waits for a
-        // page change to hide the others.
-        function test_onlyCurrentPageShownFromStart() {
             const fresh = createTemporaryObject(freshBase, scene)
             verify(findChild(fresh, "pageAuto1").visible)
             for (const name of ["pageAuto2", "pageReport", "pageRecipes", "settingsLoader"])
                 verify(!findChild(fresh, name).visible, name)
             // The fresh frame took over the dialogs; give them back.
             Dialogs.overlay = base
+            base.currentIndex = 0
+            tryCompare(findChild(base, "pageRecipes"), "visible", false, 2000)
+            verify(findChild(base, "pageAuto1").visible)
         }
 
         function test_toastShowsAndHides() {
