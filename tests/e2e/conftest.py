@@ -217,11 +217,21 @@ def display():
     if not shutil.which("Xvfb") or not shutil.which("matchbox-window-manager"):
         pytest.fail("Xvfb and matchbox-window-manager are needed (scripts/setup installs them)")
     xvfb, name = start_xvfb()
-    wm = subprocess.Popen(["matchbox-window-manager", "-use_titlebar", "no"], env={**os.environ, "DISPLAY": name},
+    env = {**os.environ, "DISPLAY": name}
+    wm = subprocess.Popen(["matchbox-window-manager", "-use_titlebar", "no"], env=env,
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(0.5)
-    yield name
-    wm.kill()
-    xvfb.kill()
-    wm.wait()
-    xvfb.wait()
+    # The tests ask the window manager (through wmctrl) to close windows or
+    # show them full screen: it must be in charge before a test begins. It is
+    # once it announces itself on the root window, which `wmctrl -m` reads.
+    try:
+        deadline = time.monotonic() + scaled(10)
+        while subprocess.run(["/usr/bin/wmctrl", "-m"], env=env, capture_output=True).returncode != 0:
+            if wm.poll() is not None or time.monotonic() > deadline:
+                pytest.fail(f"the window manager did not take the screen {name} (exit status {wm.poll()})")
+            time.sleep(0.05)
+        yield name
+    finally:
+        wm.kill()
+        xvfb.kill()
+        wm.wait()
+        xvfb.wait()
