@@ -127,3 +127,19 @@ def test_leak_planted_in_a_state_object_constructor_fails():
     # The same object made inside an accepted Qt function on our behalf is still ours.
     assert verdicts(leak(ctor, "in QQuickPixmap::load(QQmlEngine*, QUrl const&) "
                                "(/lib/x86_64-linux-gnu/libQt5Quick.so.5+0x1)")) == [False]
+
+
+def test_only_the_vptr_artefact_of_a_process_without_files_is_excused():
+    at = "/b/moc_actuator.cpp:325:20: runtime error: downcast of address 0x61 which does not point to an object of type '_ActBase'"
+    log = "[INFO ][2026-12-09 21:25:12][0:17:558] Der Befehls-Socket hört wieder zu"
+    artefact = [at, "0x61: note: object has invalid vptr", "<memory cannot be printed>"]
+    assert asan.unexcused_reports([log, *artefact, "    #0 0x5 in _ActBase::qt_static_metacall", log]) == []
+    # A sound object of another type, and a vtable of garbage in readable memory.
+    assert asan.unexcused_reports([at, "0x61: note: object is of type 'Fu'", "<memory cannot be printed>"]) == [at]
+    assert asan.unexcused_reports([at, "0x61: note: object has invalid vptr", " 00 00 be be be be"]) == [at]
+    assert asan.unexcused_reports([at, "0x61: note: object has invalid vptr"]) == [at]
+    # Any other report fails however it ends.
+    other = "/b/values.cpp:9:5: runtime error: signed integer overflow: 2147483647 + 1 cannot be represented"
+    assert asan.unexcused_reports([other, *artefact[1:]]) == [other]
+    asan_error = "==7==ERROR: AddressSanitizer: heap-use-after-free on address 0x61"
+    assert asan.unexcused_reports([asan_error, *artefact]) == [asan_error]
