@@ -157,11 +157,16 @@ def test_texts_from_outside_never_fetch_what_their_markup_names(start, home):
 def test_a_huge_message_leaves_the_program_responsive(start, home):
     run = hostile(start, home, "huge")
     try:
-        # The message's dialog is up, then the program answers at once.
+        # The message's dialog is up, then the program answers at once. After
+        # the line the program still makes and shows the dialog: 0.1 to 0.4 s
+        # with twice as many jobs running as the machine has cores; the
+        # checking build, which unwinds the stack at every allocation, took
+        # 4.4 s on a busy machine. A dialog that lays out the whole megabyte
+        # does not answer within 5 s even in the normal build.
         assert run.wait_for("Gekürzt angezeigter Text (1048576 Zeichen)"), "\n".join(run.err)
         begun = time.monotonic()
         assert send(b"fullscreen 0", timeout=5) == b""
-        assert time.monotonic() - begun < scaled(1.0)
+        assert time.monotonic() - begun < scaled(2.0)
         quit_within(run, 30)
     finally:
         run.kill()
