@@ -31,7 +31,9 @@ import "qrc:/qml/singletons"
 //            alone disables]; true stands for [true, false], false for
 //            [false, true]. All enabling values together let the action
 //            send `sends`; each disabling value alone makes the control
-//            unusable (hidden or disabled) or its action send nothing.
+//            unusable (hidden or disabled).
+//   quiet    true for a control that refuses by sending nothing instead of
+//            being disabled (a scheme button in error, an empty counter)
 //   event    true when the action is a change of state the screen reacts
 //            to: it is tried even while the control is unusable
 //   whenAny  alternatives of the rule: with all of them at their second
@@ -218,12 +220,12 @@ TestCase {
         }
     }
 
-    // Unusable, or its action sends nothing; a control that sends nothing
-    // anyway must be unusable.
+    // Unusable (hidden or disabled); a `quiet` row's control may instead
+    // stay usable and send nothing, an `event` row's action is tried anyway.
     function refuses_(screen, row) {
         waitForRendering(rootItem_(screen))
         const item = control_(screen, row.control)
-        if (typeof row.sends !== "function" && row.sends.length === 0)
+        if (!row.quiet && !row.event)
             return !usable(item)
         if (!usable(item) && !row.event)
             return true

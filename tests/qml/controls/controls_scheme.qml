@@ -47,13 +47,13 @@ Item {
                 return context
             }
             return [
-                { tag: "valve", control: "valve_svKanal", act: "click", context: plant(),
+                { tag: "valve", quiet: true, control: "valve_svKanal", act: "click", context: plant(),
                   sends: [toggle(Actuator.SvKanal)], when: { "actuator.svKanal.blocked": false } },
-                { tag: "turned valve", control: "valve_svSkOut", act: "click", context: plant(),
+                { tag: "turned valve", quiet: true, control: "valve_svSkOut", act: "click", context: plant(),
                   sends: [toggle(Actuator.SvSkOut)], when: { "actuator.svSkOut.blocked": false } },
-                { tag: "cooking-kettle valve", control: "valve_svKkCip", act: "click", context: plant(),
+                { tag: "cooking-kettle valve", quiet: true, control: "valve_svKkCip", act: "click", context: plant(),
                   sends: [toggle(Actuator.SvKkCip)], when: { "actuator.svKkCip.blocked": false } },
-                { tag: "condenser valve", control: "valve_mvKondensator", act: "click", context: plant(),
+                { tag: "condenser valve", quiet: true, control: "valve_mvKondensator", act: "click", context: plant(),
                   sends: [toggle(Actuator.MvKondensator)], when: { "actuator.mvKondensator.blocked": false } },
                 { tag: "heat zone A1", control: "heatZoneA1", act: "click",
                   context: plant({ "values.heatZone1Enabled": false }), sends: [toValues(Values.HeatZone1Enabled, true)],
@@ -62,20 +62,20 @@ Item {
                 { tag: "heat zone B3 in error", control: "heatZoneB3", act: "click",
                   context: plant({ "values.heatZoneB3Enabled": true, "values.tempZoneB3": "Fühlerbruch" }),
                   sends: [toValues(Values.HeatZoneB3Enabled, false)], when: { "values.heatZoneCountB": [3, 2] } },
-                { tag: "pump 1 forward", control: "pump1/forward", act: "click", context: plant(),
+                { tag: "pump 1 forward", quiet: true, control: "pump1/forward", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuPump1Forward)], when: { "actuator.fuPump1.blockedForward": false } },
-                { tag: "pump 1 backward", control: "pump1/backward", act: "click", context: plant(),
+                { tag: "pump 1 backward", quiet: true, control: "pump1/backward", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuPump1Backward)], when: { "actuator.fuPump1.blockedBackward": false } },
                 { tag: "pump 1 stop, both ways blocked", control: "pump1/stop", act: "click",
                   context: plant({ "actuator.fuPump1.blockedForward": true, "actuator.fuPump1.blockedBackward": true }),
                   sends: [toggle(Actuator.FuPump1Stop)] },
-                { tag: "pump 2 forward", control: "pump2/forward", act: "click", context: plant(),
+                { tag: "pump 2 forward", quiet: true, control: "pump2/forward", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuPump2Forward)], when: { "actuator.fuPump2.blockedForward": false } },
-                { tag: "pump 2 backward", control: "pump2/backward", act: "click", context: plant(),
+                { tag: "pump 2 backward", quiet: true, control: "pump2/backward", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuPump2Backward)], when: { "actuator.fuPump2.blockedBackward": false } },
-                { tag: "stirrer 1", control: "stirrer1", act: "click", context: plant(),
+                { tag: "stirrer 1", quiet: true, control: "stirrer1", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuRw1Forward)], when: { "actuator.fuRw1.blockedForward": false } },
-                { tag: "stirrer 2", control: "stirrer2", act: "click", context: plant(),
+                { tag: "stirrer 2", quiet: true, control: "stirrer2", act: "click", context: plant(),
                   sends: [toggle(Actuator.FuRw2Forward)], when: { "actuator.fuRw2.blockedForward": false } },
                 { tag: "hand release", control: "handButton", act: "click", context: plant(),
                   sends: [toAuto(Auto_.HandEnabled, null)], whenAny: { "auto.activeA": true, "auto.activeB": true } },
@@ -99,7 +99,7 @@ Item {
                   context: Object.assign(freq("fuFreqSpPump2", 25), { "auto.activeA": true, "auto.fuFreqSpPump2": 40 }),
                   sends: [toAutoQVar(Auto_.FuFreqSpPump2, 41)] },
                 // An empty counter only says so.
-                { tag: "water counter reset", control: "waterCounter", act: resetCounter, context: plant(),
+                { tag: "water counter reset", quiet: true, control: "waterCounter", act: resetCounter, context: plant(),
                   sends: [toAction(Action_.ResetFlows)], when: { "values.filled": [12.5, 0] } }
             ]
         }
@@ -107,7 +107,8 @@ Item {
 
         function test_schemeOneKettle_data() {
             return [
-                { tag: "valve", control: "valve_mvWaterHot", act: "click", context: { "values.heatZoneCountB": 0 },
+                { tag: "valve", quiet: true, control: "valve_mvWaterHot", act: "click",
+                  context: { "values.heatZoneCountB": 0 },
                   sends: [toggle(Actuator.MvWaterHot)], when: { "actuator.mvWaterHot.blocked": false } },
                 { tag: "heat zone A4", control: "heatZoneA4", act: "click",
                   context: { "values.heatZoneCountB": 0, "values.heatZone4Enabled": true },
