@@ -4,6 +4,7 @@
 
 #include "state_objects.h"
 #include "simulator_setters.h"
+#include "state_paths.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -357,6 +358,14 @@ public:
         else
             qFatal("TestHooks.setOutputByName: no output %s", qPrintable(name));
     }
+
+    // Any field of the state objects by its path (tests/support/state_paths.h).
+    Q_INVOKABLE void set(const QString &path, const QVariant &value)
+    {
+        if (!state_paths::set(path, value))
+            qFatal("TestHooks.set: no field %s", qPrintable(path));
+    }
+    Q_INVOKABLE QVariant get(const QString &path) const { return state_paths::get(path); }
 };
 
 namespace {
