@@ -264,7 +264,7 @@ void Shell::setChangelogs(const QVector<ChangelogEntry> &changelogs)
         return;
     m_changelogs = changelogs;
     ++m_changelogsGeneration;
-    Q_EMIT changelogsChanged();
+    notifyChanged(this, &Shell::changelogsChanged);
 }
 
 void Shell::setUpgradables(const QVector<QVariantMap> &upgradables)

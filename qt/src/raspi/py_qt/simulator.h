@@ -3,7 +3,7 @@
 // controller, through the Python binding); read by the simulator window on
 // the GUI thread, which sends change requests through toPy. The recursive lock
 // covers every notifying field: getters and setters take it, and change
-// signals are emitted while it is held, on the writer's thread. The ...Default
+// signals reach the GUI thread as queued notices (change_notice.h). The ...Default
 // companions never change and are read without the lock.
 
 #include <QObject>
