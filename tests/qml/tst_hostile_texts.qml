@@ -1,8 +1,12 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.2
+import tavell.actuator 1.0
 import tavell.gui 1.0
+import tavell.testing 1.0
 import "qrc:/qml"
+import "qrc:/qml/content/scheme"
+import "qrc:/qml/content/settings"
 import "qrc:/qml/singletons"
 
 // Texts and errors the controller sends without limits: repeated errors,
@@ -18,6 +22,26 @@ Item {
         anchors.fill: parent
     }
 
+    Component {
+        id: valveComponent
+        SchemeValve { x: 400; y: 300; output: Actuator.svSkIn }
+    }
+
+    Component {
+        id: freqBoxComponent
+        SchemeFreqBox { x: 400; y: 300 }
+    }
+
+    Component {
+        id: outputButtonComponent
+        ManualOutputButton { width: 200; output: Actuator.mvKanal }
+    }
+
+    Component {
+        id: sensorListComponent
+        KettleSensorList { width: 500; text: "Kessel" }
+    }
+
     TestCase {
         name: "HostileTexts"
         when: windowShown
@@ -28,6 +52,8 @@ Item {
         }
 
         function cleanup() {
+            TestHooks.setActuatorName(Actuator.SvSkIn, "Sv-Sk-In")
+            TestHooks.setActuatorName(Actuator.MvKanal, "Mv-Kanal")
             while (Dialogs.popupActive) {
                 const id = Dialogs.currentId
                 Dialogs.rejectCurrent()
@@ -82,6 +108,41 @@ Item {
             }
             Gui.toastWarn(img, 100)
             compare(findChild(base, "toastText").textFormat, Text.PlainText)
+
+            // (The question is modal: it would keep the pointer from the scheme.)
+            q.reject()
+            tryVerify(function() { return !Dialogs.popupActive })
+
+            // The names of outputs and drives: tooltips of the scheme and the
+            // buttons of manual operation.
+            TestHooks.setActuatorName(Actuator.SvSkIn, img)
+            const valve = createTemporaryObject(valveComponent, scene)
+            mouseMove(valve, valve.width / 2, valve.height / 2)
+            const valveTip = findChild(valve, "toolTipLoader")
+            tryVerify(function() { return valveTip.item && valveTip.item.visible })
+            compare(valveTip.item.contentItem.textFormat, Text.PlainText)
+            compare(valveTip.item.contentItem.text, img)
+            const freqBox = createTemporaryObject(freqBoxComponent, scene, { toolTipText: img + " Frequenz" })
+            // The program turns hovering on for the controls at start.
+            freqBox.spinBox.hoverEnabled = true
+            mouseMove(freqBox, freqBox.width / 2, freqBox.height / 2)
+            const freqTip = findChild(freqBox, "toolTipLoader")
+            tryVerify(function() { return freqTip.item && freqTip.item.visible })
+            compare(freqTip.item.contentItem.textFormat, Text.PlainText)
+            TestHooks.setActuatorName(Actuator.MvKanal, "<b>x</b>")
+            const button = createTemporaryObject(outputButtonComponent, scene)
+            compare(button.contentItem.text, "<b>x</b>")
+            compare(button.contentItem.textFormat, Text.PlainText)
+
+            // The sensor keys offered in the machine tab.
+            const sensors = createTemporaryObject(sensorListComponent, scene, { sensorKeys: ["28-01", "<b>x</b>"] })
+            const box = sensors.list.comboBox
+            box.popup.open()
+            tryCompare(box.popup, "opened", true)
+            const entry = box.popup.contentItem.itemAtIndex(2)
+            compare(entry.contentItem.text, "<b>x</b>")
+            compare(entry.contentItem.textFormat, Text.PlainText)
+            box.popup.close()
         }
     }
 }

@@ -297,6 +297,16 @@ public:
                                         ActuatorEnum::FuRw2Stop})
             g_actuator.fuFromEnum(code)->setDir(0);
     }
+    // The display name of an output or a drive, by any of its codes.
+    Q_INVOKABLE void setActuatorName(int code, const QString &name)
+    {
+        if (DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code)))
+            out->setName(name);
+        else if (Fu *fu = g_actuator.fuFromEnum(static_cast<ActuatorEnum>(code)))
+            fu->setName(name);
+        else
+            qFatal("TestHooks.setActuatorName: no output %d", code);
+    }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
 
     // Step screens of the automatic sequence: the flags of Auto, the hop
