@@ -9,8 +9,9 @@ import "qrc:/qml/content/scheme"
 import "qrc:/qml/content/settings"
 import "qrc:/qml/singletons"
 
-// Texts and errors the controller sends without limits: repeated errors,
-// huge texts and markup in places that show plain text.
+// Texts and errors the controller sends without limits: repeated errors and
+// messages, huge texts, markup in places that show plain text, and closing
+// requests that come faster than dialogs fade out.
 Item {
     id: scene
 
@@ -143,6 +144,49 @@ Item {
             compare(entry.contentItem.text, "<b>x</b>")
             compare(entry.contentItem.textFormat, Text.PlainText)
             box.popup.close()
+        }
+
+        // The same message while its dialog is open is counted there; beyond
+        // five open messages the rest are counted on the newest. Every one not
+        // shown in a dialog of its own goes to the log in full.
+        function test_floodOfMessagesIsBounded() {
+            TestHooks.clearLog()
+            const open = function() { return Dialogs._stack.length }
+            for (let i = 0; i < 3; ++i)
+                Gui.message("Hinweis", "Tank voll", "info")
+            compare(open(), 1)
+            const first = Dialogs.getOpenDialogById(Dialogs.currentId)[0]
+            compare(first.repeats, 2)
+            compare(findChild(first.contentItem, "messageRepeats").text, "Noch 2-mal aufgetreten")
+            for (let i = 0; i < 10; ++i)
+                Gui.message("Hinweis", "Meldung " + i, "info")
+            compare(open(), 5)
+            const newest = Dialogs.getOpenDialogById(Dialogs.currentId)[0]
+            compare(newest.text, "Meldung 3")
+            compare(newest.moreMessages, 6)
+            compare(findChild(newest.contentItem, "messageRepeats").text, "6 weitere Meldungen (siehe Protokoll)")
+            const logged = TestHooks.consoleLines().join("\n")
+            verify(logged.indexOf('["Hinweis","Tank voll","info"]') >= 0, logged)
+            for (let i = 4; i < 10; ++i)
+                verify(logged.indexOf(`["Hinweis","Meldung ${i}","info"]`) >= 0, i)
+            // A closed message opens anew.
+            first.close()
+            tryVerify(function() { return Dialogs.getOpenDialogById(first.id_) === undefined })
+            Gui.message("Hinweis", "Tank voll", "info")
+            compare(Dialogs.getOpenDialogById(Dialogs.currentId)[0].repeats, 0)
+        }
+
+        // Each close_current_dialog closes the dialog on top at that moment,
+        // also while the one closed before is still fading out.
+        function test_closingTheCurrentDialogThreeTimesClosesThree() {
+            for (const text of ["eins", "zwei", "drei", "vier"])
+                Gui.message("Hinweis", text, "info")
+            const bottom = Dialogs.getOpenDialogById(Dialogs._stack[0])[0]
+            for (let i = 0; i < 3; ++i)
+                Gui.closeCurrentDialog(true)
+            tryVerify(function() { return Dialogs._stack.length === 1 })
+            compare(Dialogs.getOpenDialogById(Dialogs.currentId)[0], bottom)
+            verify(bottom.visible)
         }
     }
 }
