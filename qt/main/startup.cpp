@@ -2,6 +2,7 @@
 
 #include "bridge_raspi.h"
 #include "state_objects.h"
+#include "text_tail.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -142,4 +143,6 @@ void registerQmlTypes(Bridge &bridge)
                                        QStringLiteral("Recipe kann nicht instanziert werden."));
     qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",
                                              QStringLiteral("RecoveryData kann nicht instanziert werden."));
+
+    registerScreenTypes();
 }

@@ -4,6 +4,7 @@
 
 #include "state_objects.h"
 #include "simulator_setters.h"
+#include "text_tail.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -445,6 +446,7 @@ public Q_SLOTS:
             qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
+            registerScreenTypes();
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");

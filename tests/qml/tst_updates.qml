@@ -260,6 +260,7 @@ Item {
             verify(!child("testConsoleButton").visible)
             TestHooks.shellAppendStdout("<b>kein Fett</b> & a < b\nzweite Zeile")
             TestHooks.shellAppendStderr("E: kaputt")
+            tryVerify(() => area.text.indexOf("E: kaputt") >= 0)
             // Markup in the output is shown as written, its line break kept.
             verify(area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\u2028zweite Zeile") === 0
                    || area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\nzweite Zeile") === 0,
@@ -279,10 +280,31 @@ Item {
             compare(scene.requests, [[Shell.TestConsole, null]])
         }
 
+        // The console keeps its latest lines; a line above it counts the
+        // others (they are in the log).
+        function test_consoleKeepsTheLatestLines() {
+            showSubTab(3)
+            const consoleTab = page.consoleTab
+            const area = child("consoleArea")
+            const dropped = child("droppedLines")
+            const count = consoleTab.maxLines + 20
+            for (let i = 0; i < count; ++i)
+                TestHooks.shellAppendStdout("Zeile " + i)
+            tryVerify(() => area.getText(0, area.length).endsWith("Zeile " + (count - 1)), 5000)
+            verify(area.getText(0, area.length).startsWith("Zeile 20\n") || area.getText(0, area.length).startsWith("Zeile 20\u2029"),
+                   area.getText(0, 20))
+            verify(dropped.visible)
+            compare(dropped.text, "20 ältere Zeilen ausgeblendet (vollständig im Protokoll)")
+            mouseClick(child("clearOutputButton"))
+            compare(area.length, 0)
+            verify(!dropped.visible)
+        }
+
         function test_consoleSelectionAndCopy() {
             showSubTab(3)
             const area = child("consoleArea")
             TestHooks.shellAppendStdout("Zeile")
+            tryVerify(() => area.length > 0)
             verify(!area.selectByMouse)
             mouseClick(child("selectButton"))
             verify(area.selectByMouse)
