@@ -230,10 +230,10 @@ Item {
             compare(page.available.currentIndex, 1)
 
             const view = page.available.changelogView
-            const blocks = findChild(view, "changelogRepeater")
+            const blocks = findChild(view, "changelogFlickable")
             compare(blocks.count, 2)
-            verify(Qt.colorEqual(blocks.itemAt(0).color, "transparent"))
-            verify(Qt.colorEqual(blocks.itemAt(1).color, Common.bg2))
+            verify(Qt.colorEqual(blocks.itemAtIndex(0).color, "transparent"))
+            verify(Qt.colorEqual(blocks.itemAtIndex(1).color, Common.bg2))
             const heading = findChild(view, "changelogHeading")
             // The changelog's own text is escaped; only our own markup styles it.
             verify(heading.text.indexOf("&lt;i&gt;tavell&lt;/i&gt;") >= 0, heading.text)
@@ -251,6 +251,25 @@ Item {
             waitForSlide(page.installed)
             mouseClick(findChild(page.installed.changelogView, "backButton"))
             compare(page.installed.currentIndex, 0)
+        }
+
+        // A long changelog builds nothing while its view is hidden, and only
+        // the blocks in sight once it is shown.
+        function test_longChangelogBuildsWhatIsShown() {
+            TestHooks.setShellUpgradables([scene.rowTavell])
+            showSubTab(1)
+            const list = findChild(page.available.changelogView, "changelogFlickable")
+            const entries = []
+            for (let i = 0; i < 2000; ++i)
+                entries.push({ name: "tavell", distribution: "stable", version: String(i), date: "heute",
+                               urgency: "low", changes: ["Fehler behoben"] })
+            TestHooks.setShellChangelogs(entries)
+            const built = () => Array.from(list.contentItem.children).filter(c => c.objectName === "changelogBlock").length
+            compare(built(), 0)
+            mouseClick(findChild(cellOf(page.available, 0, 5), "cellButton"))
+            waitForSlide(page.available)
+            compare(list.count, 2000)
+            verify(built() > 0 && built() < 50, built())
         }
 
         function test_consoleOutput() {
