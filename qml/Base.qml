@@ -304,7 +304,7 @@ Item {
     Connections {
         target: Gui
         function onPageChanged() { root.onPageChanged() }
-        function onMessage(title, text, category, id) { Dialogs.message(title, text, category, { id: id }) }
+        function onMessage(title, text, category, id) { Dialogs.controllerMessage(title, text, category, id) }
         function onQuestion(title, text, options) { Dialogs.question(title, text, options) }
         function onCloseDialog(id_, accept) { Dialogs.closeDialog(id_, accept) }
         function onCloseCurrentDialog(accept) { accept ? Dialogs.acceptCurrent() : Dialogs.rejectCurrent() }

@@ -1,10 +1,13 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import "../singletons"
 
 // Label and selection box on a panel; the box moves below the label when both
 // do not fit side by side. `activated` reports the operator's choices only.
+// The entries are shown as they are, never read as markup: some lists hold
+// the controller's texts (the sensor keys of the machine tab).
 Rectangle {
     id: root
 
@@ -55,6 +58,29 @@ Rectangle {
             Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
 
             onActivated: root.activated(index)
+
+            // The style's entry with a plain-text label.
+            delegate: MenuItem {
+                id: entry_
+
+                objectName: "entry"
+                width: ListView.view.width
+                text: comboBox_.textRole ? (Array.isArray(comboBox_.model) ? modelData[comboBox_.textRole]
+                                                                            : model[comboBox_.textRole])
+                                         : modelData
+                Material.foreground: comboBox_.currentIndex === index ? ListView.view.contentItem.Material.accent
+                                                                      : ListView.view.contentItem.Material.foreground
+                highlighted: comboBox_.highlightedIndex === index
+                hoverEnabled: comboBox_.hoverEnabled
+                contentItem: Label {
+                    text: entry_.text
+                    font: entry_.font
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    verticalAlignment: Text.AlignVCenter
+                    color: entry_.enabled ? entry_.Material.foreground : entry_.Material.hintTextColor
+                }
+            }
         }
     }
 }

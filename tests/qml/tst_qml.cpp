@@ -5,6 +5,7 @@
 #include "state_objects.h"
 #include "simulator_setters.h"
 #include "state_paths.h"
+#include "text_tail.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -298,6 +299,16 @@ public:
                                         ActuatorEnum::FuRw2Stop})
             g_actuator.fuFromEnum(code)->setDir(0);
     }
+    // The display name of an output or a drive, by any of its codes.
+    Q_INVOKABLE void setActuatorName(int code, const QString &name)
+    {
+        if (DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code)))
+            out->setName(name);
+        else if (Fu *fu = g_actuator.fuFromEnum(static_cast<ActuatorEnum>(code)))
+            fu->setName(name);
+        else
+            qFatal("TestHooks.setActuatorName: no output %d", code);
+    }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
 
     // Step screens of the automatic sequence: the flags of Auto, the hop
@@ -444,6 +455,7 @@ public Q_SLOTS:
             qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
+            registerScreenTypes();
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");

@@ -40,10 +40,19 @@ HelpFrame {
         font.pixelSize: 26
         background: null
 
-        ToolTip.visible: hovered && root.toolTipText !== ""
-        ToolTip.delay: Common.toolTipDuration
-        ToolTip.text: root.toolTipText
-
         onValueModified: root.modified(value)
+
+        // Built at the first hover.
+        LazyLoader {
+            objectName: "toolTipLoader"
+            wanted: spinBox_.hovered && root.toolTipText !== ""
+            sourceComponent: PlainToolTip {
+                objectName: "toolTip"
+                parent: spinBox_
+                visible: spinBox_.hovered && root.toolTipText !== ""
+                delay: Common.toolTipDuration
+                text: root.toolTipText
+            }
+        }
     }
 }

@@ -50,7 +50,10 @@ void Simulator::setSimAIn1(int value)
 {
     clamp(m_simAIn1, value, m_simAIn1Min, m_simAIn1Max, &Simulator::simAIn1Changed);
 }
-void Simulator::setSimScaleFactor(float value) { store(m_simScaleFactor, value, &Simulator::simScaleFactorChanged); }
+void Simulator::setSimScaleFactor(float value)
+{
+    clamp(m_simScaleFactor, value, kScaleFactorMin, kScaleFactorMax, &Simulator::simScaleFactorChanged);
+}
 
 namespace {
 

@@ -278,7 +278,7 @@ void Values::setHeatZoneCountB(int value)
     // Before the signal, so that the controller's next read and any direct
     // receiver already see the new plant layout.
     _setIsSpecial();
-    Q_EMIT heatZoneCountBChanged();
+    notifyChanged(this, &Values::heatZoneCountBChanged);
 }
 
 void Values::setTempOrErrZoneIndexed(int idx, const TemperatureOrError &value)
@@ -346,7 +346,7 @@ void Values::applyZoneFlags(const QVector<bool> &flags, const std::array<ZoneFla
         if (zone.field == flags[i])
             continue;
         zone.field = flags[i];
-        Q_EMIT(this->*zone.changed)();
+        notifyChanged(this, zone.changed);
         Q_EMIT toPyQVar(zone.code, QVariant(flags[i]));
     }
 }
