@@ -166,6 +166,8 @@ Item {
             findChild(box, "gravityStep").currentIndex = 1
             mouseClick(spin.up.indicator)
             compare(sent(Auto_.SetStammwurzeHeating), [125])
+            // Nothing stored: the box shows the reading Auto_ holds.
+            compare(spin.value, 120)
             // The controller's answer is shown, not sent back.
             TestHooks.setAuto("stammwurzeHeating", 130)
             TestHooks.setAuto("stammwurzeHeatingTime", 1700000000)

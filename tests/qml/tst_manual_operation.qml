@@ -174,6 +174,17 @@ Item {
             verify(!findChild(stirrer, "backward").visible)
         }
 
+        // A frequency the controller refuses shows the set point it holds.
+        function test_refusedFrequencyShowsTheSetPoint() {
+            TestHooks.setValue("fuFreqSpRw1", 30)
+            const spin = findChild(findChild(tab, "driveRw1"), "freq")
+            spin.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(scene.values, [[Values.FuFreqSpRw1, 31]])
+            compare(spin.value, 30)
+            compare(spin.displayText, "30")
+        }
+
         function test_strip() {
             TestHooks.setSensorState(Sensor.Flow, true)
             verify(findChild(tab, "input3").active)

@@ -147,6 +147,10 @@ public:
             else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
             else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
             else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("cookingUsePowerPercentage"))
+                recipe->setCookingUsePowerPercentage(v.toBool());
+            else if (key == QLatin1String("stammwurzeDoPfannevollMessung"))
+                recipe->setStammwurzeDoPfannevollMessung(v.toBool());
             else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
             else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
             else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());

@@ -14,10 +14,16 @@ Item {
     height: 600
 
     property var reports: []
+    // What the controller does while it handles a request: null stores nothing.
+    property var answer: null
 
     Connections {
         target: Recipes
-        function onToPy(action, value) { scene.reports.push([action, JSON.parse(JSON.stringify(value))]) }
+        function onToPy(action, value) {
+            scene.reports.push([action, JSON.parse(JSON.stringify(value))])
+            if (scene.answer)
+                scene.answer(action, value)
+        }
     }
 
     Component {
@@ -73,6 +79,7 @@ Item {
         }
 
         function cleanup() {
+            scene.answer = null
             while (Dialogs.popupActive) {
                 const id = Dialogs.currentId
                 Dialogs.rejectCurrent()
@@ -160,6 +167,52 @@ Item {
             compare(findChild(box, "rangeError").text, "Der Wert 300 liegt nicht im Bereich 1...250")
             wait(50)
             compare(sent(), [])
+        }
+
+        // A request the controller refuses leaves each control showing the
+        // recipe; one it answers with another value shows that value.
+        function test_controlsShowWhatTheRecipeKeeps() {
+            showRecipe(["A"], { name: "A", maischHg: 100 })
+            const usePower = part("relativeLeistung")
+            const measure = part("stammwuerze")
+            for (const box of [usePower, measure]) {
+                const before = box.checked
+                box.forceActiveFocus()
+                keyClick(Qt.Key_Space)
+                compare(box.checked, before, box.objectName)
+            }
+            compare(sent(Recipes.SetCookingUsePowerPercentage), [[Recipes.SetCookingUsePowerPercentage, true]])
+            compare(sent(Recipes.SetStammwurzeDoPfannevollMessung), [[Recipes.SetStammwurzeDoPfannevollMessung, false]])
+            verify(!part("kochleistung").enabled)
+
+            const hg = part("hauptguss").box.spinBox
+            hg.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(hg.value, 100)
+            scene.answer = function(action) {
+                if (action === Recipes.SetMaischHg)
+                    TestHooks.updateCurrentRecipe({ maischHg: 120 })
+            }
+            keyClick(Qt.Key_Up)
+            compare(sent(Recipes.SetMaischHg), [[Recipes.SetMaischHg, 101], [Recipes.SetMaischHg, 101]])
+            compare(hg.value, 120)
+
+            // The relative-power box sends back a change the controller makes
+            // on its own, not its answer to the operator's request.
+            scene.answer = function(action, value) {
+                if (action === Recipes.SetCookingUsePowerPercentage)
+                    TestHooks.updateCurrentRecipe({ cookingUsePowerPercentage: value })
+            }
+            scene.reports = []
+            usePower.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            wait(0)
+            verify(usePower.checked)
+            verify(part("kochleistung").enabled)
+            compare(sent(Recipes.SetCookingUsePowerPercentage), [[Recipes.SetCookingUsePowerPercentage, true]])
+            TestHooks.updateCurrentRecipe({ cookingUsePowerPercentage: false })
+            compare(sent(Recipes.SetCookingUsePowerPercentage),
+                    [[Recipes.SetCookingUsePowerPercentage, true], [Recipes.SetCookingUsePowerPercentage, false]])
         }
 
         function test_singleHopTimerKinds() {

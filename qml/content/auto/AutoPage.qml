@@ -272,16 +272,8 @@ Page {
                         text: "Rezept"
                         wrap: true
                         model: Recipes.names
-                        currentIndex: Recipes.names.indexOf(root.recipe.name)
-
-                        Connections {
-                            target: recipeList_.comboBox
-                            function onModelChanged() {
-                                recipeList_.currentIndex = Qt.binding(function() {
-                                    return Recipes.names.indexOf(root.recipe.name)
-                                })
-                            }
-                        }
+                        showsHeld: true
+                        heldIndex: Recipes.names.indexOf(root.recipe.name)
                         comboBox.displayText: root.recipe.name
                         comboBox.delegate: recipeDelegate_
                         comboBox.popup.width: root.listWidth_(recipeList_.comboBox, Recipes.names)

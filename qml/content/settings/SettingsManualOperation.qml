@@ -111,10 +111,10 @@ MyGradientFlickContainer {
 
         spacing: Common.spacing
 
-        ManualCheckBox {
+        StateCheckBox {
             objectName: "zoneBox_" + parent.name.replace(" ", "")
             text: parent.name
-            ticked: parent.ticked
+            held: parent.ticked
             onRequested: Values.toPy(parent.code, wanted)
         }
 
@@ -233,11 +233,11 @@ MyGradientFlickContainer {
 
                 Value { text: "Heizungsautomatik" + (root.special ? " 1" : "") + ":"; font.bold: true }
 
-                ManualCheckBox {
+                StateCheckBox {
                     objectName: "heatingABox"
                     text: "Automatik " + root.setpointA + " °C"
                     enabled: !AutoExt.active
-                    ticked: Values.heatingActive
+                    held: Values.heatingActive
                     onRequested: root.switchHeatingA()
                 }
 
@@ -256,11 +256,11 @@ MyGradientFlickContainer {
 
                 Value { text: "Heizungsautomatik 2:"; font.bold: true }
 
-                ManualCheckBox {
+                StateCheckBox {
                     objectName: "heatingBBox"
                     text: "Automatik " + root.setpointB + " °C"
                     enabled: !AutoExt.active
-                    ticked: Values.heatingBActive
+                    held: Values.heatingBActive
                     onRequested: root.switchHeatingB()
                 }
 
