@@ -174,6 +174,14 @@ Item {
             verify(!findChild(stirrer, "backward").visible)
         }
 
+        // A tab built after the controller reported its sensors shows them.
+        function test_builtLateShowsTheUnassignedSensors() {
+            TestHooks.setValue("unknownW1SensorsValues", { "28-0002": "keine Antwort" })
+            const late = createTemporaryObject(tabComponent, scene)
+            compare(findChild(late, "unknownSensors").text, "28-0002: keine Antwort")
+            TestHooks.setValue("unknownW1SensorsValues", {})
+        }
+
         // A frequency the controller refuses shows the set point it holds.
         function test_refusedFrequencyShowsTheSetPoint() {
             TestHooks.setValue("fuFreqSpRw1", 30)
