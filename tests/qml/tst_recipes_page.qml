@@ -242,6 +242,13 @@ Item {
             scene.reports = []
             row.kindBox.activated(2)
             compare(sent(), [[Recipes.SetHopfenVorderwurze, false], [Recipes.SetHopfenWhirlpool, true]])
+
+            // First wort chosen over whirlpool takes the whirlpool flag away, so
+            // a timer added later is no whirlpool timer unasked.
+            TestHooks.updateCurrentRecipe({ hopfenVorderwurze: false, hopfenWhirlpool: true })
+            scene.reports = []
+            row.kindBox.activated(1)
+            compare(sent(), [[Recipes.SetHopfenWhirlpool, false], [Recipes.SetHopfenVorderwurze, true]])
         }
 
         function test_hopTimeChain() {

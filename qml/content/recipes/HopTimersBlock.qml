@@ -58,6 +58,8 @@ HelpFrame {
             if (i === lastIndex)
                 Recipes.toPy(Recipes.SetHopfenWhirlpool, false)
         } else if (kind === RecipesExt.kindFirstWort) {
+            if (single && recipe.hopfenWhirlpool)
+                Recipes.toPy(Recipes.SetHopfenWhirlpool, false)
             Recipes.toPy(Recipes.SetHopfenVorderwurze, true)
         } else if (kind === RecipesExt.kindWhirlpool) {
             if (single && recipe.hopfenVorderwurze)
