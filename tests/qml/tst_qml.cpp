@@ -335,6 +335,13 @@ public:
         g_hopfenTimer.setCurrent(current);
         g_hopfenTimer.setAlarm(alarm);
     }
+    // The headline and the five times left, as a running boil writes them.
+    Q_INVOKABLE void setHopfenTimerTexts(const QString &status, const QStringList &times)
+    {
+        g_hopfenTimer.setStatus(status);
+        for (int i = 0; i < times.size(); ++i)
+            g_hopfenTimer.setStrIndexed(i, times.at(i));
+    }
     // line 1 is Recipes.autoA, 2 Recipes.autoB.
     Q_INVOKABLE void setRecipe(int line, const QString &name, const QVariant &value)
     {
