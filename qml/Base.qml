@@ -195,13 +195,11 @@ Item {
             id: pageAuto2_
             objectName: "pageAuto2"
         }
-        PlaceholderPage {
+        ReportPage {
             // Shown only once the report exists.
             readonly property bool allowed: Common.reportVisible
             visible: allowed
             objectName: "pageReport"
-            pageEnum: Gui.Report
-            heading: "Brauprotokoll"
         }
         // Built when first shown, kept from then on.
         Loader {

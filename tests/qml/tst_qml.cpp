@@ -149,6 +149,10 @@ public:
             else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
             else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
             else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("cookingUsePowerPercentage"))
+                recipe->setCookingUsePowerPercentage(v.toBool());
+            else if (key == QLatin1String("stammwurzeDoPfannevollMessung"))
+                recipe->setStammwurzeDoPfannevollMessung(v.toBool());
             else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
             else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
             else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());
@@ -342,6 +346,13 @@ public:
     {
         g_hopfenTimer.setCurrent(current);
         g_hopfenTimer.setAlarm(alarm);
+    }
+    // The headline and the five times left, as a running boil writes them.
+    Q_INVOKABLE void setHopfenTimerTexts(const QString &status, const QStringList &times)
+    {
+        g_hopfenTimer.setStatus(status);
+        for (int i = 0; i < times.size(); ++i)
+            g_hopfenTimer.setStrIndexed(i, times.at(i));
     }
     // line 1 is Recipes.autoA, 2 Recipes.autoB.
     Q_INVOKABLE void setRecipe(int line, const QString &name, const QVariant &value)

@@ -281,16 +281,8 @@ Page {
                         text: "Rezept"
                         wrap: true
                         model: root.recipeNames
-                        currentIndex: root.recipeNames.indexOf(root.recipe.name)
-
-                        Connections {
-                            target: recipeList_.comboBox
-                            function onModelChanged() {
-                                recipeList_.currentIndex = Qt.binding(function() {
-                                    return root.recipeNames.indexOf(root.recipe.name)
-                                })
-                            }
-                        }
+                        showsHeld: true
+                        heldIndex: root.recipeNames.indexOf(root.recipe.name)
                         comboBox.displayText: root.recipe.name
                         comboBox.delegate: recipeDelegate_
                         comboBox.popup.width: root.listWidth_(recipeList_.comboBox, root.recipeNames)
