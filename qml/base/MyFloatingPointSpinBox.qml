@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 
 // Integer spin box that shows value / 10^precision in the locale's number
 // format, with an optional prefix and suffix around it.
-SpinBox {
+ThemedSpinBox {
     id: root
 
     property int precision: 1

@@ -5,7 +5,8 @@ import tavell.gui 1.0
 import "../singletons"
 
 // Vertically scrolling column with fade bands at the edges beyond which more
-// content lies.
+// content lies. While the column is taller than the view its scroll bar
+// stays shown, beside the column: it never covers the column's right edge.
 Item {
     id: root
 
@@ -13,6 +14,8 @@ Item {
     property alias spacing: column_.spacing
     property bool indicate: Gui.indicateScrollable === true
     readonly property alias flickable: flickable_
+    readonly property alias scrollBar: scrollBar_
+    readonly property bool scrollable: flickable_.contentHeight > flickable_.height + 0.5
 
     Flickable {
         id: flickable_
@@ -26,12 +29,19 @@ Item {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
-        ScrollBar.vertical: ScrollBar { }
+        ScrollBar.vertical: ScrollBar {
+            id: scrollBar_
+
+            objectName: "scrollBar"
+            policy: root.scrollable ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+        }
 
         ColumnLayout {
             id: column_
 
-            width: flickable_.width
+            // The bar's room is kept free whether it shows or not: the column
+            // does not reflow when its height crosses the view's.
+            width: flickable_.width - scrollBar_.width
             spacing: Common.spacing
         }
     }

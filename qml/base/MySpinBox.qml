@@ -67,7 +67,7 @@ Rectangle {
                 Layout.fillWidth: true
             }
 
-            SpinBox {
+            ThemedSpinBox {
                 id: spinBox_
 
                 objectName: "spinBox"

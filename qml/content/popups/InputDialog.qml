@@ -56,7 +56,7 @@ Popup {
     padding: 0
 
     Overlay.modeless: Rectangle {
-        color: "#80000000"
+        color: Common.colorDim
         height: Common.mainHeight
     }
 

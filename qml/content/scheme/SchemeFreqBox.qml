@@ -30,7 +30,7 @@ HelpFrame {
         radius: 10
     }
 
-    SpinBox {
+    ThemedSpinBox {
         id: spinBox_
 
         objectName: "spinBox"

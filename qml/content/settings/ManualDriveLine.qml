@@ -39,7 +39,7 @@ RowLayout {
         Layout.preferredWidth: 1
     }
 
-    SpinBox {
+    ThemedSpinBox {
         objectName: "freq"
         from: root.freqFrom
         to: root.freqTo
