@@ -16,6 +16,19 @@ Item {
     readonly property alias flickable: flickable_
     readonly property alias scrollBar: scrollBar_
     readonly property bool scrollable: flickable_.contentHeight > flickable_.height + 0.5
+    // Follows `scrollable` a moment later: the column's width depends on it
+    // and its height on the width. (Narrower, the column only grows taller,
+    // so giving the bar room cannot make it stop being scrollable.)
+    property bool barShown_: false
+
+    onScrollableChanged: barTimer_.restart()
+
+    Timer {
+        id: barTimer_
+
+        interval: 0
+        onTriggered: root.barShown_ = root.scrollable
+    }
 
     Flickable {
         id: flickable_
@@ -33,15 +46,14 @@ Item {
             id: scrollBar_
 
             objectName: "scrollBar"
-            policy: root.scrollable ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            policy: root.barShown_ ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
         }
 
         ColumnLayout {
             id: column_
 
-            // The bar's room is kept free whether it shows or not: the column
-            // does not reflow when its height crosses the view's.
-            width: flickable_.width - scrollBar_.width
+            // Beside the bar while it shows.
+            width: flickable_.width - (root.barShown_ ? scrollBar_.width : 0)
             spacing: Common.spacing
         }
     }

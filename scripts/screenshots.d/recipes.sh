@@ -21,9 +21,8 @@ recipes_shot() {
     if [ "$recipes" = full ]; then
         shot "$name" "p.find('recipesPage').hasRecipes && p.find('recipesPage').flickable.contentY === 0" \
              "die Beispielrezepte, von oben"
-        wheel "$RECIPES_FLICK" 6
-        shot "${name}_scrolled" "p.find('recipesPage').flickable.contentY > 0 && !p.find('recipesPage').flickable.atYEnd" \
-             "ein Stück hinuntergeblättert"
+        wheel "$RECIPES_FLICK" 1
+        shot "${name}_scrolled" "p.find('recipesPage').flickable.contentY > 0" "ein Stück hinuntergeblättert"
         wheel "$RECIPES_FLICK" 30
         shot "${name}_end" "p.find('recipesPage').flickable.atYEnd" "bis zum Ende geblättert"
     else
