@@ -30,7 +30,7 @@ Item {
                 if (bar.currentIndex !== index) {
                     t.mouseClick(bar.itemAt(index))
                     const list = t.findChild(screen, "updatesView").contentItem
-                    t.tryVerify(function() { return Math.abs(list.contentX - index * list.width) < 0.5 }, 2000)
+                    t.tryVerify(function() { return Math.abs(list.contentX - index * (list.width + list.spacing)) < 0.5 }, 2000)
                 }
                 return find(screen)
             }
