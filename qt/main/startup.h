@@ -38,5 +38,6 @@ SplitArguments splitArguments(const QStringList &arguments);
 // Ends the event loop with -1 when the main QML file gave no root object.
 void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl);
 
-// Metatypes, QML singletons and the types QML may use but not create.
+// QML singletons and the types QML may use but not create (the metatype
+// names are registered with the state objects, registerMetaTypes).
 void registerQmlTypes(Bridge &bridge);

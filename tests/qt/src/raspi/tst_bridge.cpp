@@ -46,7 +46,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ActionEnum>("ActionEnum");
         QVERIFY(m_dir.isValid());
     }
 
