@@ -17,8 +17,9 @@ Item {
     property real iconWidth: 44
     property color blinkColor: "transparent"
 
-    signal buttonClicked()
-    signal labelClicked()
+    // `onLabel`: the click fell on the label rather than on the icon; only
+    // the expand entry tells them apart.
+    signal clicked(bool onLabel)
 
     readonly property color _base: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
 
@@ -58,6 +59,6 @@ Item {
         id: area_
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: mouse.x < root.iconWidth ? root.buttonClicked() : root.labelClicked()
+        onClicked: root.clicked(mouse.x >= root.iconWidth)
     }
 }
