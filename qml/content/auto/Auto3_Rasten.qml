@@ -24,7 +24,6 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.MiscEventA, null)
-        onReleased: checked = false
     }
 
     MyRectColLayout {

@@ -87,6 +87,5 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.FinishAckn, null)
-        onReleased: checked = false
     }
 }

@@ -40,8 +40,6 @@ MyGreenDelayButton {
         else
             Auto_.toPy(Auto_.Start, [startIndex, pageEnum])
     }
-    onReleased: checked = false
-    onCanceled: checked = false
 
     objectName: "startStopButton"
     text: "Start"
