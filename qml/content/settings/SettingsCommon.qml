@@ -114,8 +114,9 @@ MyGradientFlickContainer {
 
             // A click asks the controller to toggle; the box itself keeps
             // showing Values until the controller has answered.
-            SettingsCheckBox {
+            PlainCheckBox {
                 objectName: "checkAutoKondensator"
+                wrap: true
                 text: "Kondensator im Automatikbetrieb (" + AutoExt.nameStep6Heizen + ", "
                       + AutoExt.nameStep7Kochen + ") automatisch schalten"
                 enabled: Gui.controlsEnabled
@@ -139,8 +140,9 @@ MyGradientFlickContainer {
             spacing: 0
             padding: 0
 
-            SettingsCheckBox {
+            PlainCheckBox {
                 objectName: "checkWhirlpool"
+                wrap: true
                 text: "Auto-Whirlpool " + (Values.whirlpoolEnabled ? "akiviert" : "deaktiviert")
                 enabled: Gui.controlsEnabled
                 checked: Values.whirlpoolEnabled
