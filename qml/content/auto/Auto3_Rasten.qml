@@ -29,16 +29,9 @@ StepScreen {
     MyRectColLayout {
         Layout.fillWidth: true
 
-        Label {
+        StepStatus {
             objectName: "statusRasten"
             text: Auto_.statusRasten
-            textFormat: Text.PlainText
-            visible: text !== ""
-            color: Common.fg1
-            font.bold: true
-            font.pointSize: Common.fSize2
-            wrapMode: Text.Wrap
-            Layout.fillWidth: true
         }
 
         Repeater {
