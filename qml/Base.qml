@@ -195,13 +195,11 @@ Item {
             id: pageAuto2_
             objectName: "pageAuto2"
         }
-        PlaceholderPage {
+        ReportPage {
             // Shown only once the report exists.
             readonly property bool allowed: Common.reportVisible
             visible: allowed
             objectName: "pageReport"
-            pageEnum: Gui.Report
-            heading: "Brauprotokoll"
         }
         // Built when first shown, kept from then on.
         Loader {
@@ -304,7 +302,7 @@ Item {
     Connections {
         target: Gui
         function onPageChanged() { root.onPageChanged() }
-        function onMessage(title, text, category, id) { Dialogs.message(title, text, category, { id: id }) }
+        function onMessage(title, text, category, id) { Dialogs.controllerMessage(title, text, category, id) }
         function onQuestion(title, text, options) { Dialogs.question(title, text, options) }
         function onCloseDialog(id_, accept) { Dialogs.closeDialog(id_, accept) }
         function onCloseCurrentDialog(accept) { accept ? Dialogs.acceptCurrent() : Dialogs.rejectCurrent() }

@@ -2,8 +2,10 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 
 // Integer spin box that shows value / 10^precision in the locale's number
-// format, with an optional prefix and suffix around it.
-SpinBox {
+// format, with an optional prefix and suffix around it. A plain number box; a
+// box of a value the controller holds clears `keepsInput` and binds `held`
+// (StateSpinBox) instead of `value`.
+StateSpinBox {
     id: root
 
     property int precision: 1
@@ -11,6 +13,8 @@ SpinBox {
     property string suffix: ""
 
     readonly property real factor_: Math.pow(10, precision)
+
+    keepsInput: true
 
     function escape_(text) {
         return text.replace(/[.*+?^${}()|[\]\\\/]/g, "\\$&")

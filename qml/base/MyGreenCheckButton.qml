@@ -2,8 +2,9 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 
-// Button drawn green with a check mark while `active`.
-Button {
+// Button drawn green with a check mark while `active`. Its text is shown as
+// it is (the manual-operation buttons carry the controller's output names).
+PlainButton {
     id: root
 
     property bool active: false

@@ -3,9 +3,11 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../singletons"
 
-// Labelled integer spin box. `value` is what the caller stores; the box shows
-// it clamped to the range and the panel warns while it lies outside. Only the
-// operator's changes are reported, through `modified`.
+// Labelled integer spin box. `value` is what the caller stores (the value the
+// controller holds); the box shows it clamped to the range and the panel warns
+// while it lies outside. Only the operator's changes are reported, through
+// `modified`; once that request has returned the box shows `value` again
+// (StateSpinBox), unless `keepsInput` is set for a value no state object holds.
 Rectangle {
     id: root
 
@@ -17,6 +19,7 @@ Rectangle {
     property bool editable: false
     property bool wrap: false
     property bool showError: true
+    property bool keepsInput: false
     property string warnMsg: ""
     property string infoMsg: ""
     property alias textFromValue: spinBox_.textFromValue
@@ -36,7 +39,7 @@ Rectangle {
 
     // Draws the stored value again once a changed range lets the box show it.
     function resync_() {
-        spinBox_.value = Qt.binding(function() { return root.value })
+        spinBox_.showHeld()
     }
 
     implicitWidth: label_.implicitWidth + Common.spacing + spinBox_.implicitWidth + 2 * padding_
@@ -67,19 +70,20 @@ Rectangle {
                 Layout.fillWidth: true
             }
 
-            SpinBox {
+            StateSpinBox {
                 id: spinBox_
 
                 objectName: "spinBox"
                 from: root.from
                 to: root.to
-                value: root.value
+                held: root.value
+                keepsInput: root.keepsInput
                 stepSize: root.stepSize
                 editable: root.editable
                 Layout.fillWidth: root.stacked_
                 Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
 
-                onValueModified: root.modified(value)
+                onModified: root.modified(val)
                 onFromChanged: root.resync_()
                 onToChanged: root.resync_()
             }

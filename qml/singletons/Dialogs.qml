@@ -16,6 +16,8 @@ QtObject {
     readonly property string currentId: _stack.length > 0 ? _stack[_stack.length - 1] : ""
     property int _nextId: -1
     property var _custom: ({})
+    // Ids of the dialogs whose closing has begun.
+    property var _closing: ({})
     // Set once the event loop has ended: the dialogs close without reports.
     property bool _quitting: false
     // Longer texts are cut where they are shown (the whole text goes to the
@@ -25,6 +27,13 @@ QtObject {
     readonly property int maxErrorDialogs: 5
     // Open error dialogs by their record, so the same error opens one dialog.
     property var _errors: ({})
+    // The controller's messages open at most this many dialogs; a message an
+    // open dialog already shows, and any beyond, are counted there.
+    readonly property int maxMessageDialogs: 5
+    // Open message dialogs of the controller, oldest first, and those of
+    // them without an id of their own by their title, text and category.
+    property var _messageDialogs: []
+    property var _messages: ({})
 
     readonly property Component _messageComponent: Qt.createComponent("../content/popups/MessageDialog.qml")
     readonly property Component _questionComponent: Qt.createComponent("../content/popups/QuestionDialog.qml")
@@ -113,6 +122,41 @@ QtObject {
         return dialog
     }
 
+    // A message of the controller (Gui.message). Every one not shown in a
+    // dialog of its own is written to the log in full.
+    function controllerMessage(title, text, category, id) {
+        const key = JSON.stringify([String(title), String(text), String(category)])
+        const shown = id ? undefined : _messages[key]
+        if (shown !== undefined) {
+            shown.repeats += 1
+            console.log(`Meldung erneut erhalten (${shown.repeats}-mal): ${key}`)
+            return shown
+        }
+        if (_messageDialogs.length >= maxMessageDialogs) {
+            _messageDialogs[_messageDialogs.length - 1].moreMessages += 1
+            console.log(`Meldung nicht angezeigt (${maxMessageDialogs} Meldungen offen): ${key}`)
+            return undefined
+        }
+        const dialog = message(title, text, category, { id: id })
+        if (!dialog)
+            return undefined
+        _messageDialogs = _messageDialogs.concat([dialog])
+        if (!id) {
+            const messages = Object.assign({}, _messages)
+            messages[key] = dialog
+            _messages = messages
+        }
+        dialog.aboutToHide.connect(function() {
+            root._messageDialogs = root._messageDialogs.filter(function(d) { return d !== dialog })
+            if (root._messages[key] === dialog) {
+                const rest = Object.assign({}, root._messages)
+                delete rest[key]
+                root._messages = rest
+            }
+        })
+        return dialog
+    }
+
     function message(title, text, category, options) {
         if (category === undefined)
             category = "info"
@@ -130,7 +174,7 @@ QtObject {
         if (id === undefined)
             return undefined
         dialog.id_ = id
-        dialog.closed.connect(function() { _remove(id, false, true) })
+        _removeOnClose(dialog, id, function() { return false })
         dialog.open()
         return dialog
     }
@@ -175,7 +219,7 @@ QtObject {
             dialog.accepted.connect(function() { _report(newId, { a: true }) })
             dialog.rejected.connect(function() { _report(newId, { a: false }) })
         }
-        dialog.closed.connect(function() { _remove(newId, dialog.wasAccepted, true) })
+        _removeOnClose(dialog, newId, function() { return dialog.wasAccepted })
         if (openIt)
             dialog.open()
         return dialog
@@ -194,10 +238,32 @@ QtObject {
         if (id === undefined)
             return undefined
         dialog.id_ = id
-        dialog.closed.connect(function() { _remove(id, dialog.wasAccepted, true) })
+        _removeOnClose(dialog, id, function() { return dialog.wasAccepted })
         if (opts.open === undefined || opts.open)
             dialog.open()
         return dialog
+    }
+
+    // A dialog stays on the stack until its closing has ended, and is
+    // removed and destroyed then; from the start of its closing it no longer
+    // counts as the current dialog, so that the controller closing three in
+    // a row before the first has faded out closes three.
+    function _removeOnClose(dialog, id, accepted) {
+        dialog.aboutToHide.connect(function() {
+            const closing = Object.assign({}, root._closing)
+            closing[String(id)] = true
+            root._closing = closing
+        })
+        dialog.closed.connect(function() { root._remove(id, accepted(), true) })
+    }
+
+    // The key of the dialog on top that is not closing, or "".
+    function _topOpen() {
+        for (let i = _stack.length - 1; i >= 0; --i) {
+            if (!_closing[_stack[i]])
+                return _stack[i]
+        }
+        return ""
     }
 
     function _report(id, result) {
@@ -214,6 +280,11 @@ QtObject {
         if (entry !== undefined) {
             if (destroy)
                 entry[0].destroy()
+            if (_closing[key]) {
+                const closing = Object.assign({}, _closing)
+                delete closing[key]
+                _closing = closing
+            }
             const open = Object.assign({}, _open)
             delete open[key]
             _open = open
@@ -276,19 +347,21 @@ QtObject {
     }
 
     function acceptCurrent() {
-        if (_stack.length === 0) {
+        const key = _topOpen()
+        if (key === "") {
             console.warn("Dialogs.acceptCurrent() --> kein Dialog offen")
             return
         }
-        _accept(_open[currentId][0])
+        _accept(_open[key][0])
     }
 
     function rejectCurrent() {
-        if (_stack.length === 0) {
+        const key = _topOpen()
+        if (key === "") {
             console.warn("Dialogs.rejectCurrent() --> kein Dialog offen")
             return
         }
-        _reject(_open[currentId][0])
+        _reject(_open[key][0])
     }
 
     function poweroffQuestion() {

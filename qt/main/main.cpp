@@ -92,6 +92,7 @@ int main(int argc, char *argv[])
     QQuickStyle::setStyle(QStringLiteral("Material"));
 
     app::qmlEngine.reset(new QQmlApplicationEngine());
+    refuseRemoteUrls(*app::qmlEngine);
     const QUrl mainUrl(QString::fromLatin1(kMainQmlUrl));
     QObject::connect(
         app::qmlEngine.get(), &QQmlApplicationEngine::objectCreated, &application,

@@ -2,10 +2,15 @@
 
 #include "bridge_raspi.h"
 #include "state_objects.h"
+#include "text_tail.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
 #include <QQmlEngine>
+#include <QQmlNetworkAccessManagerFactory>
 
 const char *const kPyInterpreter = "/opt/tavell/brew/py/venv/bin/python3.9";
 const char *const kMainQmlUrl = "qrc:/qml/with_keyboard.qml";
@@ -53,6 +58,44 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
         QCoreApplication::exit(-1);
 }
 
+namespace {
+
+class LocalOnlyAccessManager : public QNetworkAccessManager
+{
+public:
+    using QNetworkAccessManager::QNetworkAccessManager;
+
+protected:
+    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request, QIODevice *outgoingData) override
+    {
+        const QUrl url = request.url();
+        const QString scheme = url.scheme();
+        if (url.isLocalFile() || scheme == QLatin1String("qrc") || scheme == QLatin1String("data"))
+            return QNetworkAccessManager::createRequest(op, request, outgoingData);
+        qWarning().noquote() << "Netzwerkzugriff abgelehnt:" << url.toString();
+        // A scheme no manager knows: the reply fails without a connection.
+        QNetworkRequest refused(request);
+        refused.setUrl(QUrl(QStringLiteral("abgelehnt:")));
+        return QNetworkAccessManager::createRequest(op, refused, outgoingData);
+    }
+};
+
+// Called on the engine's threads (the picture loader's too): keeps no state.
+class LocalOnlyAccessFactory : public QQmlNetworkAccessManagerFactory
+{
+public:
+    QNetworkAccessManager *create(QObject *parent) override { return new LocalOnlyAccessManager(parent); }
+};
+
+} // namespace
+
+void refuseRemoteUrls(QQmlEngine &engine)
+{
+    // Outlives every engine: an engine does not own its factory.
+    static LocalOnlyAccessFactory factory;
+    engine.setNetworkAccessManagerFactory(&factory);
+}
+
 void registerQmlTypes(Bridge &bridge)
 {
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
@@ -82,4 +125,6 @@ void registerQmlTypes(Bridge &bridge)
                                        QStringLiteral("Recipe kann nicht instanziert werden."));
     qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData",
                                              QStringLiteral("RecoveryData kann nicht instanziert werden."));
+
+    registerScreenTypes();
 }

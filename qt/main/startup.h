@@ -38,6 +38,11 @@ SplitArguments splitArguments(const QStringList &arguments);
 // Ends the event loop with -1 when the main QML file gave no root object.
 void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl);
 
+// The engine fetches nothing from the network for anyone: a request for a URL
+// that is not local (an image named in a controller's rich text, say) fails at
+// once and is logged. Must be called before the engine loads anything.
+void refuseRemoteUrls(QQmlEngine &engine);
+
 // QML singletons and the types QML may use but not create (the metatype
 // names are registered with the state objects, registerMetaTypes).
 void registerQmlTypes(Bridge &bridge);

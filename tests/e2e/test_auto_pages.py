@@ -4,7 +4,7 @@ stand-in controller offers at start-up show as the warning on line A's page."""
 import subprocess
 import time
 
-from conftest import program_env
+from conftest import end_settled, program_env, scaled
 
 INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
 
@@ -31,18 +31,17 @@ def shown_page(start, home, display, warning_expected, **extra):
         # The pages' hide timer and the first layout passes.
         time.sleep(2)
         assert run.proc.poll() is None, "\n".join(run.err)
-        deadline = time.monotonic() + 30
+        deadline = time.monotonic() + scaled(30)
         pixels = warning_pixels(display)
         while warning_expected and pixels <= 20000 and time.monotonic() < deadline:
             time.sleep(0.5)
             pixels = warning_pixels(display)
         warnings = [line for line in run.err if ".qml:" in line or "qrc:/qml" in line]
         assert warnings == [], "\n".join(warnings)
+        end_settled(run)
         return pixels
     finally:
-        # Only the picture matters here: the program is not asked to end cleanly.
         run.kill()
-        run.finish()
 
 
 def test_offered_resume_data_show_the_warning(start, home, display):

@@ -10,7 +10,7 @@ import time
 
 import pytest
 
-from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, offscreen, program_env, send
+from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, offscreen, program_env, scaled, send
 
 GUI_READY = "[Py] controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"
 SOCKET_INFO = "] Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen (socket)"
@@ -54,7 +54,7 @@ def test_second_start_ends_with_100_and_first_goes_full_screen(start, home, disp
         return "_NET_WM_STATE_FULLSCREEN" in state.stdout
 
     def wait_fullscreen(expected, timeout=15):
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + scaled(timeout)
         while time.monotonic() < deadline:
             if fullscreen() == expected:
                 return True
@@ -62,7 +62,7 @@ def test_second_start_ends_with_100_and_first_goes_full_screen(start, home, disp
         return fullscreen() == expected
 
     first = start_listening(start, env)
-    deadline = time.monotonic() + 15
+    deadline = time.monotonic() + scaled(15)
     while subprocess.run(["xprop", "-name", "Tavell Brauanlage", "WM_NAME"], env=env,
                          capture_output=True).returncode != 0 and time.monotonic() < deadline:
         time.sleep(0.1)
@@ -114,7 +114,7 @@ def test_errors_are_answered_and_logged(start, home):
 
     # The log lines come through a pipe of their own; give them time.
     expected = len([c for c in cases if c[1]])
-    deadline = time.monotonic() + 10
+    deadline = time.monotonic() + scaled(10)
     while len(socket_warnings(run)) < expected and time.monotonic() < deadline:
         time.sleep(0.05)
     warnings = socket_warnings(run)

@@ -2,7 +2,7 @@
 
 import time
 
-from conftest import program_env
+from conftest import end_settled, program_env
 
 INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
 
@@ -17,6 +17,6 @@ def test_window_shows_without_qml_warnings(start, home, display):
         assert run.proc.poll() is None
         warnings = [line for line in run.err if ".qml:" in line or "qrc:/qml" in line]
         assert warnings == [], "\n".join(warnings)
+        end_settled(run)
     finally:
-        run.proc.terminate()
-        run.finish()
+        run.kill()

@@ -10,7 +10,7 @@ import time
 
 import pytest
 
-from conftest import program_env, send, start_xvfb
+from conftest import program_env, scaled, send, start_xvfb
 from test_command_socket import GUI_READY
 
 
@@ -32,7 +32,7 @@ def xdotool(display, *args):
 
 def find_window(display, title, timeout=20):
     """The window's id and its logical place (the program runs at scale 2)."""
-    deadline = time.monotonic() + timeout
+    deadline = time.monotonic() + scaled(timeout)
     while time.monotonic() < deadline:
         ids = xdotool(display, "search", "--onlyvisible", "--name", f"^{title}$").split()
         if ids:
@@ -67,7 +67,7 @@ def test_simulator_window_keeps_its_place(start, home, bare_display):
 
     def move(window):
         xdotool(bare_display, "windowmove", window, "1200", "400")
-        deadline = time.monotonic() + 10
+        deadline = time.monotonic() + scaled(10)
         while find_window(bare_display, "Simulator")[1] != (600, 200) and time.monotonic() < deadline:
             time.sleep(0.1)
 

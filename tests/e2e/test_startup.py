@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from conftest import offscreen, program_env
+from conftest import end_settled, offscreen, program_env, scaled
 
 INITIALISED = "Interpreter mit Modul 'controller' initialisiert"
 GUI_READY = "[Py] controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"
@@ -63,9 +63,9 @@ def test_config_dir_reaches_the_controller(start, home, tmp_path):
         assert any(line.endswith("[Py] cfg=" + os.path.join(home, "config", "TavellGmbH")) for line in run.err)
         assert run.wait_for("gedruckt ohne Präfix", stream="out")
         assert "gedruckt ohne Präfix" in run.out
+        end_settled(run)
     finally:
-        run.proc.terminate()
-        run.finish()
+        run.kill()
 
 
 def test_environment_file_is_not_required(start, home):
@@ -86,7 +86,7 @@ def test_start_gui_ready_and_clean_close(start, home, display):
                for line in run.err)
 
     # Close the window as an operator would; the program ends cleanly.
-    deadline = time.monotonic() + 15
+    deadline = time.monotonic() + scaled(15)
     while time.monotonic() < deadline:
         titles = subprocess.run(["/usr/bin/wmctrl", "-l"], env={**os.environ, "DISPLAY": display},
                                 capture_output=True, text=True).stdout
@@ -105,6 +105,6 @@ def test_unknown_option_does_not_stop_the_start(start, home):
     try:
         assert run.wait_for(GUI_READY), "\n".join(run.err)
         assert run.proc.poll() is None
+        end_settled(run)
     finally:
-        run.proc.terminate()
-        run.finish()
+        run.kill()

@@ -122,9 +122,15 @@ def test_package_list_failing_inside_python_gives_empty_list(name, capfd):
     assert "py::error_already_set" in capfd.readouterr().err
 
 
-def test_append_methods_take_any_object_and_return_none():
+def test_append_methods_take_any_object_and_return_none(capfd):
+    capfd.readouterr()
     assert Shell.append_stdout("Paketlisten werden gelesen") is None
+    assert Shell.append_stderr("E: kaputt") is None
     assert Shell.append_stderr(42) is None
+    # The console shows the latest lines only: the log keeps every one.
+    err = capfd.readouterr().err.splitlines()
+    assert err[0].endswith("] [Ausgabekonsole] Paketlisten werden gelesen"), err
+    assert err[1].endswith("] [Ausgabekonsole, Fehler] E: kaputt"), err
     assert Shell.append_stdout("a\udc80") is None
     with pytest.raises(TypeError):
         Shell.append_stdout()

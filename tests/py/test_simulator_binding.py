@@ -78,6 +78,11 @@ CLAMPING = [
     ("a_in_1", 40, -20, 0, KLEIN.format(-20, 0)),
     ("a_in_1", 100, 1000, 100, GROSS.format(1000, 100)),
     ("a_in_1", None, 0, 0, None),
+    # The window's scale has fixed bounds: its drawing grows with its square.
+    ("scale_factor", None, 20.0, 2.0, GROSS.format(20, 2)),
+    ("scale_factor", None, 1000, 2.0, GROSS.format(1000, 2)),
+    ("scale_factor", None, 0.0, 0.10000000149011612, KLEIN.format(0, "0.1")),
+    ("scale_factor", None, 1.25, 1.25, None),
 ]
 
 
@@ -138,10 +143,8 @@ def test_changing_a_bound_keeps_the_value(capfd):
 def test_plain_setters_store_without_bounds(capfd):
     Simulator.auto_flow = False
     Simulator.auto_heating = False
-    Simulator.scale_factor = 3.75
     Simulator.ticks_per_minute_max = -1
     assert (Simulator.auto_flow, Simulator.auto_heating) == (False, False)
-    assert Simulator.scale_factor == 3.75
     assert Simulator.ticks_per_minute_max == -1
     assert critical_texts(log_lines(capfd)) == []
 

@@ -147,9 +147,12 @@ Item {
         function test_reportPageOnlyWithReportVisible() {
             verify(!Common.reportVisible)
             const report = findChild(base, "pageReport")
+            pageSpy.clear()
             TestHooks.setGuiPage(Gui.Report)
             compare(base.currentIndex, 2)
             verify(!report.visible)
+            compare(pageSpy.count, 1)
+            compare(pageSpy.signalArguments[0][0], Gui.Report)
             // The other pages show until the timer hides them; the report never.
             TestHooks.setGuiPage(Gui.Recipes)
             verify(findChild(base, "pageAuto1").visible)

@@ -174,6 +174,25 @@ Item {
             verify(!findChild(stirrer, "backward").visible)
         }
 
+        // A tab built after the controller reported its sensors shows them.
+        function test_builtLateShowsTheUnassignedSensors() {
+            TestHooks.setValue("unknownW1SensorsValues", { "28-0002": "keine Antwort" })
+            const late = createTemporaryObject(tabComponent, scene)
+            compare(findChild(late, "unknownSensors").text, "28-0002: keine Antwort")
+            TestHooks.setValue("unknownW1SensorsValues", {})
+        }
+
+        // A frequency the controller refuses shows the set point it holds.
+        function test_refusedFrequencyShowsTheSetPoint() {
+            TestHooks.setValue("fuFreqSpRw1", 30)
+            const spin = findChild(findChild(tab, "driveRw1"), "freq")
+            spin.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(scene.values, [[Values.FuFreqSpRw1, 31]])
+            compare(spin.value, 30)
+            compare(spin.displayText, "30")
+        }
+
         function test_strip() {
             TestHooks.setSensorState(Sensor.Flow, true)
             verify(findChild(tab, "input3").active)

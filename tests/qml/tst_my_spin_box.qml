@@ -64,6 +64,8 @@ Item {
 
         function test_operatorKeysEmitModified() {
             const box = createBox({ stepSize: 5 })
+            // The caller stores every change, as a controller that takes it.
+            box.modified.connect(function(val) { box.value = val })
             const spin = child(box, "spinBox")
             spin.forceActiveFocus()
             keyClick(Qt.Key_Up)

@@ -4,6 +4,8 @@
 
 #include "state_objects.h"
 #include "simulator_setters.h"
+#include "state_paths.h"
+#include "text_tail.h"
 #include "values_setters.h"
 
 #include <QByteArray>
@@ -147,6 +149,10 @@ public:
             else if (key == QLatin1String("hopfenN")) recipe->setHopfenN(v.toInt());
             else if (key == QLatin1String("hopfenVorderwurze")) recipe->setHopfenVorderwurze(v.toBool());
             else if (key == QLatin1String("hopfenWhirlpool")) recipe->setHopfenWhirlpool(v.toBool());
+            else if (key == QLatin1String("cookingUsePowerPercentage"))
+                recipe->setCookingUsePowerPercentage(v.toBool());
+            else if (key == QLatin1String("stammwurzeDoPfannevollMessung"))
+                recipe->setStammwurzeDoPfannevollMessung(v.toBool());
             else if (key == QLatin1String("rasteTemps")) recipe->setRasteTempsFromList(intList(v));
             else if (key == QLatin1String("hopfenTimers")) recipe->setHopfenTimersFromList(intList(v));
             else if (key == QLatin1String("hopfenComments")) recipe->setHopfenCommentsFromList(v.toStringList());
@@ -297,6 +303,16 @@ public:
                                         ActuatorEnum::FuRw2Stop})
             g_actuator.fuFromEnum(code)->setDir(0);
     }
+    // The display name of an output or a drive, by any of its codes.
+    Q_INVOKABLE void setActuatorName(int code, const QString &name)
+    {
+        if (DOut *out = g_actuator.doutFromEnum(static_cast<ActuatorEnum>(code)))
+            out->setName(name);
+        else if (Fu *fu = g_actuator.fuFromEnum(static_cast<ActuatorEnum>(code)))
+            fu->setName(name);
+        else
+            qFatal("TestHooks.setActuatorName: no output %d", code);
+    }
     Q_INVOKABLE void setHandEnabled(bool enabled) { g_auto.setHandEnabled(enabled); }
 
     // Step screens of the automatic sequence: the flags of Auto, the hop
@@ -331,6 +347,13 @@ public:
         g_hopfenTimer.setCurrent(current);
         g_hopfenTimer.setAlarm(alarm);
     }
+    // The headline and the five times left, as a running boil writes them.
+    Q_INVOKABLE void setHopfenTimerTexts(const QString &status, const QStringList &times)
+    {
+        g_hopfenTimer.setStatus(status);
+        for (int i = 0; i < times.size(); ++i)
+            g_hopfenTimer.setStrIndexed(i, times.at(i));
+    }
     // line 1 is Recipes.autoA, 2 Recipes.autoB.
     Q_INVOKABLE void setRecipe(int line, const QString &name, const QVariant &value)
     {
@@ -357,6 +380,14 @@ public:
         else
             qFatal("TestHooks.setOutputByName: no output %s", qPrintable(name));
     }
+
+    // Any field of the state objects by its path (tests/support/state_paths.h).
+    Q_INVOKABLE void set(const QString &path, const QVariant &value)
+    {
+        if (!state_paths::set(path, value))
+            qFatal("TestHooks.set: no field %s", qPrintable(path));
+    }
+    Q_INVOKABLE QVariant get(const QString &path) const { return state_paths::get(path); }
 };
 
 namespace {
@@ -433,6 +464,7 @@ public Q_SLOTS:
             qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
+            registerScreenTypes();
             qmlRegisterSingletonType<TestHooks>("tavell.testing", 1, 0, "TestHooks", testHooksProvider);
             qmlRegisterSingletonType(QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/stand_ins/Bridge.qml")),
                                      "tavell.bridge", 1, 0, "Bridge");

@@ -14,10 +14,16 @@ Item {
     height: 600
 
     property var reports: []
+    // What the controller does while it handles a request: null stores nothing.
+    property var answer: null
 
     Connections {
         target: Recipes
-        function onToPy(action, value) { scene.reports.push([action, JSON.parse(JSON.stringify(value))]) }
+        function onToPy(action, value) {
+            scene.reports.push([action, JSON.parse(JSON.stringify(value))])
+            if (scene.answer)
+                scene.answer(action, value)
+        }
     }
 
     Component {
@@ -73,6 +79,7 @@ Item {
         }
 
         function cleanup() {
+            scene.answer = null
             while (Dialogs.popupActive) {
                 const id = Dialogs.currentId
                 Dialogs.rejectCurrent()
@@ -162,6 +169,52 @@ Item {
             compare(sent(), [])
         }
 
+        // A request the controller refuses leaves each control showing the
+        // recipe; one it answers with another value shows that value.
+        function test_controlsShowWhatTheRecipeKeeps() {
+            showRecipe(["A"], { name: "A", maischHg: 100 })
+            const usePower = part("relativeLeistung")
+            const measure = part("stammwuerze")
+            for (const box of [usePower, measure]) {
+                const before = box.checked
+                box.forceActiveFocus()
+                keyClick(Qt.Key_Space)
+                compare(box.checked, before, box.objectName)
+            }
+            compare(sent(Recipes.SetCookingUsePowerPercentage), [[Recipes.SetCookingUsePowerPercentage, true]])
+            compare(sent(Recipes.SetStammwurzeDoPfannevollMessung), [[Recipes.SetStammwurzeDoPfannevollMessung, false]])
+            verify(!part("kochleistung").enabled)
+
+            const hg = part("hauptguss").box.spinBox
+            hg.forceActiveFocus()
+            keyClick(Qt.Key_Up)
+            compare(hg.value, 100)
+            scene.answer = function(action) {
+                if (action === Recipes.SetMaischHg)
+                    TestHooks.updateCurrentRecipe({ maischHg: 120 })
+            }
+            keyClick(Qt.Key_Up)
+            compare(sent(Recipes.SetMaischHg), [[Recipes.SetMaischHg, 101], [Recipes.SetMaischHg, 101]])
+            compare(hg.value, 120)
+
+            // The relative-power box sends back a change the controller makes
+            // on its own, not its answer to the operator's request.
+            scene.answer = function(action, value) {
+                if (action === Recipes.SetCookingUsePowerPercentage)
+                    TestHooks.updateCurrentRecipe({ cookingUsePowerPercentage: value })
+            }
+            scene.reports = []
+            usePower.forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            wait(0)
+            verify(usePower.checked)
+            verify(part("kochleistung").enabled)
+            compare(sent(Recipes.SetCookingUsePowerPercentage), [[Recipes.SetCookingUsePowerPercentage, true]])
+            TestHooks.updateCurrentRecipe({ cookingUsePowerPercentage: false })
+            compare(sent(Recipes.SetCookingUsePowerPercentage),
+                    [[Recipes.SetCookingUsePowerPercentage, true], [Recipes.SetCookingUsePowerPercentage, false]])
+        }
+
         function test_singleHopTimerKinds() {
             showRecipe(["A"], { name: "A", hopfenN: 1, hopfenTimers: [200, 30, 20, 10, 5], cookingTime: 60 })
             const row = page.hops.row(0)
@@ -189,6 +242,13 @@ Item {
             scene.reports = []
             row.kindBox.activated(2)
             compare(sent(), [[Recipes.SetHopfenVorderwurze, false], [Recipes.SetHopfenWhirlpool, true]])
+
+            // First wort chosen over whirlpool takes the whirlpool flag away, so
+            // a timer added later is no whirlpool timer unasked.
+            TestHooks.updateCurrentRecipe({ hopfenVorderwurze: false, hopfenWhirlpool: true })
+            scene.reports = []
+            row.kindBox.activated(1)
+            compare(sent(), [[Recipes.SetHopfenWhirlpool, false], [Recipes.SetHopfenVorderwurze, true]])
         }
 
         function test_hopTimeChain() {

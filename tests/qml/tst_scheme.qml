@@ -279,13 +279,19 @@ Item {
             compare(box.spinBox.value, 33)
             TestHooks.setValue("fuFreqSpRw1", 35)
             compare(box.spinBox.value, 35)
+            // The step shows once the controller has stored it; refused, the
+            // box keeps showing what applies.
             mouseClick(box.spinBox.up.indicator)
+            compare(box.spinBox.value, 35)
+            TestHooks.setValue("fuFreqSpRw1", 36)
             compare(box.spinBox.value, 36)
             // A running line takes the change as its temporary value.
             TestHooks.setAutoActive(2, true)
             compare(box.value, Auto_.fuFreqSpRw1)
+            const shown = box.spinBox.value
             mouseClick(box.spinBox.up.indicator)
-            compare(scene.routed, [["values", Values.FuFreqSpRw1, 36], ["auto", Auto_.FuFreqSpRw1, box.spinBox.value]])
+            compare(scene.routed, [["values", Values.FuFreqSpRw1, 36], ["auto", Auto_.FuFreqSpRw1, shown + 1]])
+            compare(box.spinBox.value, shown)
         }
     }
 }

@@ -47,6 +47,8 @@ Item {
 
         function cleanup() {
             TestHooks.setWifiState(Wifi.Disconnected)
+            // The level follows a change of the percentage only.
+            TestHooks.setWifiQuality(1)
             TestHooks.setWifiQuality(0)
             TestHooks.setWifiSsid("")
             TestHooks.setWifiIs5GHz(false)
@@ -174,6 +176,23 @@ Item {
             mouseClick(scan)
             compare(scene.requests, [[Wifi.Disconnect, null]])
             verify(scan.enabled)
+        }
+
+        // A tab built after the controller wrote the network state (the
+        // settings page is built when first shown) shows that state at once.
+        function test_builtLateShowsWhatWifiHolds() {
+            TestHooks.setWifiSsid("Brauerei")
+            TestHooks.setWifiState(Wifi.Connected)
+            TestHooks.setWifiQuality(80)
+            TestHooks.setWifiIpMapList([{ name: "wlan0", ip4: "192.168.10.21", type_: "wifi", is_wg: false }])
+            TestHooks.setWifiScanResults({ "Brauerei": { quality: 80, is5GHz: false },
+                                           "Keller": { quality: 33, is5GHz: true } })
+            tab = createTemporaryObject(tabComponent, scene)
+            compare(rows("interfaces").map(l => findChild(l, "interfaceLabel").text),
+                    ["<b>wlan0</b> (wifi): 192.168.10.21"])
+            compare(ssids(), ["Keller"])
+            compare(findChild(tab, "signalIcon").source, "qrc:/img/wifi.svg")
+            verify(findChild(tab, "scanButton").enabled)
         }
 
         function test_signalIcon() {

@@ -162,10 +162,14 @@ Item {
             Wifi.gotLoginData("Brauerei", "alt")
             const field = findChild(page.loginPage, "passwordField")
             field.text = "neu geheim"
+            findChild(page.loginPage, "showPassword").checked = true
             mouseClick(findChild(page.loginPage, "connectButton"))
             compare(scene.wifiReports, [[Wifi.Connect, JSON.stringify(["Brauerei", "neu geheim"])]])
             compare(page.stack.currentIndex, 1)
             compare(page.comboBox.currentIndex, 1)
+            // The page left behind keeps no password.
+            compare(field.text, "")
+            verify(!findChild(page.loginPage, "showPassword").checked)
         }
 
         function test_backSendsNothing() {
@@ -175,6 +179,11 @@ Item {
             compare(scene.wifiReports, [])
             compare(page.stack.currentIndex, 1)
             compare(page.comboBox.currentIndex, 1)
+            compare(findChild(page.loginPage, "passwordField").text, "")
+            // Left for another tab, it forgets the password too.
+            Wifi.gotLoginData("Brauerei", "geheim")
+            page.changeIndex(5)
+            compare(findChild(page.loginPage, "passwordField").text, "")
         }
 
         function test_raspiLoadsSettingsPageAtItsIndex() {

@@ -15,10 +15,16 @@ Item {
     height: 1200
 
     property var sent: []
+    // What the controller does while it handles a request: null stores nothing.
+    property var answer: null
 
     Connections {
         target: Values
-        function onToPy(code, value) { scene.sent.push([code, value]) }
+        function onToPy(code, value) {
+            scene.sent.push([code, value])
+            if (scene.answer)
+                scene.answer(code, value)
+        }
     }
 
     Component {
@@ -36,7 +42,8 @@ Item {
         const values = {
             heatZoneCountB: -1, fuRw1Ok: false, fuPump1Ok: false, fuRw2Ok: false, fuPump2Ok: false,
             fuFreqSpPump1Min: 1, fuFreqSpPump1Max: 50, fuFreqSpPump1: 25, fuFreqSpPumpLautern: 25,
-            cookingStartTemp: 98, autoKondensator: true, whirlpoolEnabled: true, ticksPerLiter: 210.0,
+            cookingStartTemp: 98, kondensatorStartTemp: 97, autoKondensator: true, whirlpoolEnabled: true,
+            ticksPerLiter: 210.0, tempKesselSensorKey: "", tempKesselBSensorKey: "",
             unknownW1SensorsValues: {}, heatZone1Enabled: true, heatZoneB2Enabled: true
         }
         for (const name in values)
@@ -46,6 +53,7 @@ Item {
         TestHooks.setControlsEnabled(false)
         TestHooks.setAutoActive(1, false)
         TestHooks.setAutoActive(2, false)
+        scene.answer = null
     }
 
     // The helpers of a test case serve every case of this file.
@@ -162,17 +170,52 @@ Item {
             compare(scene.sent, [])
             compare(check.text, "Auto-Whirlpool akiviert")
             verify(minFreq.enabled)
+            // The controller stores it while it handles the request: nothing
+            // more is sent.
+            scene.answer = function(code, value) { TestHooks.setValue("whirlpoolEnabled", value) }
             mouseClick(check)
+            wait(0)
             compare(scene.sent, [[Values.WhirlpoolEnabled, false]])
-            // The controller stores it: nothing more is sent.
-            TestHooks.setValue("whirlpoolEnabled", false)
-            compare(scene.sent.length, 1)
             compare(check.text, "Auto-Whirlpool deaktiviert")
+            verify(!check.checked)
             verify(!minFreq.enabled && !scene.child(tab, "spinWhirlpoolSeconds").enabled)
-            // A change the controller makes is sent back once.
+            // A change the controller makes on its own is sent back once.
+            scene.answer = null
             TestHooks.setValue("whirlpoolEnabled", true)
             verify(check.checked)
             compare(scene.sent, [[Values.WhirlpoolEnabled, false], [Values.WhirlpoolEnabled, true]])
+        }
+
+        // A request the controller refuses, or answers with another value,
+        // leaves the control showing what Values holds, not the operator's step.
+        function test_controlsShowWhatTheControllerKeeps_data() {
+            return [
+                { tag: "start temperature refused", control: "rowCookingStartTemp", key: "cookingStartTemp",
+                  start: 95, shown: 95 },
+                { tag: "lautering pump kept at its limit", control: "rowFreqLauter", key: "fuFreqSpPumpLautern",
+                  start: 30, stored: 30, shown: 30 },
+                { tag: "condenser start corrected", control: "spinKondensatorStartTemp", key: "kondensatorStartTemp",
+                  start: 95, stored: 97, shown: 97 },
+                { tag: "whirlpool refused", control: "checkWhirlpool", key: "whirlpoolEnabled", start: true, shown: true }
+            ]
+        }
+
+        function test_controlsShowWhatTheControllerKeeps(data) {
+            TestHooks.setValue("fuPump1Ok", true)
+            TestHooks.setValue(data.key, data.start)
+            if (data.stored !== undefined)
+                scene.answer = function() { TestHooks.setValue(data.key, data.stored) }
+            const control = scene.child(tab, data.control)
+            if (typeof data.start === "boolean") {
+                mouseClick(control)
+                compare(control.checked, data.shown)
+            } else {
+                const box = control.box || control
+                scene.clickUp(box)
+                compare(box.spinBox.value, data.shown)
+                compare(box.spinBox.displayText, String(data.shown))
+            }
+            compare(scene.sent.length, 1)
         }
     }
 
@@ -220,6 +263,11 @@ Item {
             listA.list.comboBox.forceActiveFocus()
             keyClick(Qt.Key_Up)
             compare(scene.sent, [[Values.TempKesselSensorKey, "28-01"]])
+            // Refused: the list shows the assignment again; then the key the
+            // controller holds.
+            compare(listA.list.currentText, "kessel")
+            TestHooks.setValue("tempKesselSensorKey", "28-02")
+            compare(listA.list.currentText, "28-02")
 
             TestHooks.setValue("heatZoneCountB", 4)
             compare(listA.list.text, "Temperatursensor Maischepfanne")

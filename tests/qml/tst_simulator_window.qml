@@ -22,6 +22,8 @@ Item {
     property var sensorRequests: []
     property var simulatorRequests: []
     property var valueRequests: []
+    // What the controller does while it handles a value request: null stores nothing.
+    property var answer: null
 
     Connections {
         target: Sensor
@@ -33,7 +35,11 @@ Item {
     }
     Connections {
         target: Values
-        function onToPy(key, value) { scene.valueRequests.push([key, value]) }
+        function onToPy(key, value) {
+            scene.valueRequests.push([key, value])
+            if (scene.answer)
+                scene.answer(key, value)
+        }
     }
 
     Component {
@@ -71,6 +77,8 @@ Item {
         }
 
         function cleanup() {
+            scene.answer = null
+            TestHooks.setValue("tempZone2", 0.0)
             if (win)
                 win.close()
             win = null
@@ -208,7 +216,7 @@ Item {
             const zone2 = part("sim_tempZone2").slider
             zone2.forceActiveFocus()
             keyClick(Qt.Key_Right)
-            compare(scene.valueRequests, [[Values.TempZone2, zone2.value]])
+            compare(scene.valueRequests, [[Values.TempZone2, 0.5]])
             const a1 = part("simAIn1")
             mouseClick(a1, a1.width - 2, a1.height / 2)
             compare(scene.simulatorRequests.length, 1)
@@ -216,6 +224,31 @@ Item {
             verify(scene.simulatorRequests[0][1] > 90)
             mouseClick(part("simAutoHeating"))
             compare(scene.simulatorRequests[1], [Simulator.SimAutoHeating, false])
+        }
+
+        // A request the controller ignores leaves a box or slider showing what
+        // the controller holds; a temperature it stores otherwise shows that.
+        function test_controlsShowWhatTheControllerKeeps() {
+            startBase(0)
+            TestHooks.setValue("tempZone2", 40.0)
+            for (const name of ["simAutoFlow", "simAutoHeating"]) {
+                const box = part(name)
+                verify(box.checked)
+                box.forceActiveFocus()
+                keyClick(Qt.Key_Space)
+                verify(box.checked, name)
+            }
+            compare(scene.simulatorRequests, [[Simulator.SimAutoFlow, false], [Simulator.SimAutoHeating, false]])
+
+            const zone2 = part("sim_tempZone2")
+            zone2.slider.forceActiveFocus()
+            keyClick(Qt.Key_Right)
+            compare(scene.valueRequests, [[Values.TempZone2, 40.5]])
+            compare(zone2.label.text, "Temperatur Zone 2 (40 °C)")
+            scene.answer = function(code, value) { TestHooks.setValue("tempZone2", 45.0) }
+            keyClick(Qt.Key_Right)
+            compare(zone2.slider.value, 45)
+            compare(zone2.label.text, "Temperatur Zone 2 (45 °C)")
         }
     }
 }

@@ -230,10 +230,10 @@ Item {
             compare(page.available.currentIndex, 1)
 
             const view = page.available.changelogView
-            const blocks = findChild(view, "changelogRepeater")
+            const blocks = findChild(view, "changelogFlickable")
             compare(blocks.count, 2)
-            verify(Qt.colorEqual(blocks.itemAt(0).color, "transparent"))
-            verify(Qt.colorEqual(blocks.itemAt(1).color, Common.bg2))
+            verify(Qt.colorEqual(blocks.itemAtIndex(0).color, "transparent"))
+            verify(Qt.colorEqual(blocks.itemAtIndex(1).color, Common.bg2))
             const heading = findChild(view, "changelogHeading")
             // The changelog's own text is escaped; only our own markup styles it.
             verify(heading.text.indexOf("&lt;i&gt;tavell&lt;/i&gt;") >= 0, heading.text)
@@ -253,6 +253,25 @@ Item {
             compare(page.installed.currentIndex, 0)
         }
 
+        // A long changelog builds nothing while its view is hidden, and only
+        // the blocks in sight once it is shown.
+        function test_longChangelogBuildsWhatIsShown() {
+            TestHooks.setShellUpgradables([scene.rowTavell])
+            showSubTab(1)
+            const list = findChild(page.available.changelogView, "changelogFlickable")
+            const entries = []
+            for (let i = 0; i < 2000; ++i)
+                entries.push({ name: "tavell", distribution: "stable", version: String(i), date: "heute",
+                               urgency: "low", changes: ["Fehler behoben"] })
+            TestHooks.setShellChangelogs(entries)
+            const built = () => Array.from(list.contentItem.children).filter(c => c.objectName === "changelogBlock").length
+            compare(built(), 0)
+            mouseClick(findChild(cellOf(page.available, 0, 5), "cellButton"))
+            waitForSlide(page.available)
+            compare(list.count, 2000)
+            verify(built() > 0 && built() < 50, built())
+        }
+
         function test_consoleOutput() {
             showSubTab(3)
             const area = child("consoleArea")
@@ -260,6 +279,7 @@ Item {
             verify(!child("testConsoleButton").visible)
             TestHooks.shellAppendStdout("<b>kein Fett</b> & a < b\nzweite Zeile")
             TestHooks.shellAppendStderr("E: kaputt")
+            tryVerify(() => area.text.indexOf("E: kaputt") >= 0)
             // Markup in the output is shown as written, its line break kept.
             verify(area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\u2028zweite Zeile") === 0
                    || area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\nzweite Zeile") === 0,
@@ -279,10 +299,31 @@ Item {
             compare(scene.requests, [[Shell.TestConsole, null]])
         }
 
+        // The console keeps its latest lines; a line above it counts the
+        // others (they are in the log).
+        function test_consoleKeepsTheLatestLines() {
+            showSubTab(3)
+            const consoleTab = page.consoleTab
+            const area = child("consoleArea")
+            const dropped = child("droppedLines")
+            const count = consoleTab.maxLines + 20
+            for (let i = 0; i < count; ++i)
+                TestHooks.shellAppendStdout("Zeile " + i)
+            tryVerify(() => area.getText(0, area.length).endsWith("Zeile " + (count - 1)), 5000)
+            verify(area.getText(0, area.length).startsWith("Zeile 20\n") || area.getText(0, area.length).startsWith("Zeile 20\u2029"),
+                   area.getText(0, 20))
+            verify(dropped.visible)
+            compare(dropped.text, "20 ältere Zeilen ausgeblendet (vollständig im Protokoll)")
+            mouseClick(child("clearOutputButton"))
+            compare(area.length, 0)
+            verify(!dropped.visible)
+        }
+
         function test_consoleSelectionAndCopy() {
             showSubTab(3)
             const area = child("consoleArea")
             TestHooks.shellAppendStdout("Zeile")
+            tryVerify(() => area.length > 0)
             verify(!area.selectByMouse)
             mouseClick(child("selectButton"))
             verify(area.selectByMouse)

@@ -3,6 +3,7 @@
 #include "bridge_raspi.h"
 #include "log_capture.h"
 #include "test_app.h"
+#include "test_timeouts.h"
 
 // Runs the Python-side suite (tests/py) inside the program's own interpreter:
 // the runner controller calls pytest from its init and logs the exit code.
@@ -22,7 +23,7 @@ private Q_SLOTS:
 
         LogCapture log;
         Bridge bridge(QStringList{QStringLiteral("/opt/tavell/brew/py/venv/bin/python3.9")}, false);
-        QVERIFY(log.waitFor(QStringLiteral("[Py] pytest-exit: "), 120000));
+        QVERIFY(log.waitFor(QStringLiteral("[Py] pytest-exit: "), scaledTimeout(120000)));
         const QStringList lines = log.matching(QStringLiteral("[Py] pytest-exit: "));
         QCOMPARE(lines.size(), 1);
         QVERIFY2(lines[0].endsWith(QStringLiteral("pytest-exit: 0")), qPrintable(lines[0]));

@@ -111,3 +111,35 @@ def test_race_in_program_code_with_build_relative_paths_fails():
              "(libtsan.so.2+0x1)\n    #1 <null> <null> (libQt5Core.so.5+0x2)\n"
     assert [a for a, _, _ in tsan.judge(race(ours, theirs), TSAN_RULES)] == [False]
     assert [a for a, _, _ in tsan.judge(race(theirs, theirs), TSAN_RULES)] == [True]
+
+
+def test_leak_planted_in_a_state_object_constructor_fails():
+    # An object made with new in a state object's constructor and never freed,
+    # as LeakSanitizer reports it at exit: directly, through a Qt constructor
+    # that allocates for it, and with a record cut short behind our frame.
+    ctor = f"in Values::Values() {ROOT}/qt/src/raspi/py_qt/values.cpp:44"
+    init = f"in detail::StateObjectsInit::StateObjectsInit() {ROOT}/qt/src/raspi/py_qt/state_objects.cpp:30"
+    start = "in __libc_start_main_impl ../csu/libc-start.c:360"
+    assert verdicts(leak(ctor, init, start)) == [False]
+    assert verdicts(leak("in QObject::QObject(QObject*) (/lib/x86_64-linux-gnu/libQt5Core.so.5+0x2a1f0)",
+                         ctor, init, start)) == [False]
+    assert verdicts(leak(ctor)) == [False]
+    # The same object made inside an accepted Qt function on our behalf is still ours.
+    assert verdicts(leak(ctor, "in QQuickPixmap::load(QQmlEngine*, QUrl const&) "
+                               "(/lib/x86_64-linux-gnu/libQt5Quick.so.5+0x1)")) == [False]
+
+
+def test_only_the_vptr_artefact_of_a_process_without_files_is_excused():
+    at = "/b/moc_actuator.cpp:325:20: runtime error: downcast of address 0x61 which does not point to an object of type '_ActBase'"
+    log = "[INFO ][2026-12-09 21:25:12][0:17:558] Der Befehls-Socket hört wieder zu"
+    artefact = [at, "0x61: note: object has invalid vptr", "<memory cannot be printed>"]
+    assert asan.unexcused_reports([log, *artefact, "    #0 0x5 in _ActBase::qt_static_metacall", log]) == []
+    # A sound object of another type, and a vtable of garbage in readable memory.
+    assert asan.unexcused_reports([at, "0x61: note: object is of type 'Fu'", "<memory cannot be printed>"]) == [at]
+    assert asan.unexcused_reports([at, "0x61: note: object has invalid vptr", " 00 00 be be be be"]) == [at]
+    assert asan.unexcused_reports([at, "0x61: note: object has invalid vptr"]) == [at]
+    # Any other report fails however it ends.
+    other = "/b/values.cpp:9:5: runtime error: signed integer overflow: 2147483647 + 1 cannot be represented"
+    assert asan.unexcused_reports([other, *artefact[1:]]) == [other]
+    asan_error = "==7==ERROR: AddressSanitizer: heap-use-after-free on address 0x61"
+    assert asan.unexcused_reports([asan_error, *artefact]) == [asan_error]

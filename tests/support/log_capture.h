@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include "message_handler.h"
+#include "test_timeouts.h"
 
 class LogCapture
 {
@@ -47,7 +48,7 @@ public:
     QStringList matching(const QString &text) const { return lines().filter(text); }
 
     // Processes events until a line containing text appears or the time is up.
-    bool waitFor(const QString &text, int timeoutMs = 10000) const
+    bool waitFor(const QString &text, int timeoutMs = scaledTimeout(10000)) const
     {
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {

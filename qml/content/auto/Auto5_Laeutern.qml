@@ -62,6 +62,8 @@ StepScreen {
             from: Values.nachgussLiterMin
             to: Values.nachgussLiterMax
             showError: false
+            // A temporary value no state object holds: the box keeps it.
+            keepsInput: true
             textFromValue: function(val) { return `${val} Liter` }
             enabled: root.isActive && !Auto_.ngActive
             Layout.fillWidth: true

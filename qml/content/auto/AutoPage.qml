@@ -57,6 +57,15 @@ Page {
     readonly property int startIndex: stepView_.currentIndex < 0
                                       ? firstStep : position + (line === 1 ? -shift_ : Auto_.stepBOffset)
     readonly property var recipe: line === 1 ? Recipes.autoA : Recipes.autoB
+    // The names as a plain array: a selection box shows no entries of the
+    // list type Recipes holds them in.
+    readonly property var recipeNames: {
+        const list = Recipes.names
+        const out = []
+        for (let i = 0; i < list.length; ++i)
+            out.push(String(list[i]))
+        return out
+    }
     readonly property string resumeText: {
         const a = Auto_.recoveryDataA
         const b = Auto_.recoveryDataB
@@ -271,24 +280,16 @@ Page {
                         anchors.fill: parent
                         text: "Rezept"
                         wrap: true
-                        model: Recipes.names
-                        currentIndex: Recipes.names.indexOf(root.recipe.name)
-
-                        Connections {
-                            target: recipeList_.comboBox
-                            function onModelChanged() {
-                                recipeList_.currentIndex = Qt.binding(function() {
-                                    return Recipes.names.indexOf(root.recipe.name)
-                                })
-                            }
-                        }
+                        model: root.recipeNames
+                        showsHeld: true
+                        heldIndex: root.recipeNames.indexOf(root.recipe.name)
                         comboBox.displayText: root.recipe.name
                         comboBox.delegate: recipeDelegate_
-                        comboBox.popup.width: root.listWidth_(recipeList_.comboBox, Recipes.names)
+                        comboBox.popup.width: root.listWidth_(recipeList_.comboBox, root.recipeNames)
                         enabled: !root.running && !root.recoveryChosen
 
                         onActivated: Recipes.toPy(root.line === 1 ? Recipes.SetAuto1Name : Recipes.SetAuto2Name,
-                                                  Recipes.names[index])
+                                                  root.recipeNames[index])
                     }
                 }
 

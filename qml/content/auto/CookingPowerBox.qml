@@ -15,6 +15,8 @@ MySpinBox {
     from: Values.cookingPowerPercentageMin
     to: Values.cookingPowerPercentageMax
     showError: false
+    // No state object holds this brew's value: the box keeps the operator's.
+    keepsInput: true
 
     onModified: Recipes.toPy(Recipes.SetCookingPowerPercentageTmp, val)
 }

@@ -74,13 +74,13 @@ Rectangle {
                 suffix: " °p"
                 from: Values.stammwuerzeMin
                 to: Values.stammwuerzeMax
-                value: root.cooking ? Auto_.stammwurzeCooking : Auto_.stammwurzeHeating
+                held: root.cooking ? Auto_.stammwurzeCooking : Auto_.stammwurzeHeating
+                keepsInput: false
                 stepSize: Math.round(root.steps_[stepBox_.currentIndex] * 10)
                 editable: true
                 Layout.fillWidth: true
 
-                onValueModified: Auto_.toPy(root.cooking ? Auto_.SetStammwurzeCooking : Auto_.SetStammwurzeHeating,
-                                            value)
+                onModified: Auto_.toPy(root.cooking ? Auto_.SetStammwurzeCooking : Auto_.SetStammwurzeHeating, val)
             }
 
             ComboBox {
@@ -104,20 +104,17 @@ Rectangle {
             Layout.fillWidth: true
         }
 
-        CheckBox {
+        // Shows the recipe's flag; the controller decides on a press.
+        StateCheckBox {
             id: checkBox_
 
             objectName: "gravityWarnCheck"
             text: "Warnung anzeigen, wenn nicht rechtzeitig durchgeführt"
-            // Shows the recipe's flag; the controller decides on a press.
-            checked: root.checkBoxChecked
+            held: root.checkBoxChecked
             visible: false
             Layout.fillWidth: true
 
-            onToggled: {
-                checked = Qt.binding(function() { return root.checkBoxChecked })
-                root.checkBoxClicked()
-            }
+            onRequested: root.checkBoxClicked()
         }
     }
 }

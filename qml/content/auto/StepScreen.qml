@@ -24,8 +24,9 @@ Item {
     property alias header: header_.data
 
     // All of the content: a host that scrolls by itself can show it whole.
-    implicitHeight: (header_.visible ? header_.implicitHeight + Common.spacing : 0)
-                    + flick_.flickable.contentHeight
+    // The laid-out heights: reading the headline's implicit height here would
+    // re-enter its layout while a wrapped text takes a new width.
+    implicitHeight: (header_.visible ? header_.height + Common.spacing : 0) + flick_.flickable.contentHeight
     visible: SwipeView.view ? SwipeView.isCurrentItem : true
 
     ColumnLayout {

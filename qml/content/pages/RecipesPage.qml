@@ -208,18 +208,13 @@ Page {
                     MyRectColLayout {
                         anchors.fill: parent
 
-                        CheckBox {
-                            id: measure_
-
+                        StateCheckBox {
                             objectName: "stammwuerze"
                             text: "Stammwürzemessung Pfannevollwürze durchführen"
-                            checked: root.recipe.stammwurzeDoPfannevollMessung
+                            held: root.recipe.stammwurzeDoPfannevollMessung
                             Layout.fillWidth: true
 
-                            onClicked: {
-                                Recipes.toPy(Recipes.SetStammwurzeDoPfannevollMessung, checked)
-                                checked = Qt.binding(function() { return root.recipe.stammwurzeDoPfannevollMessung })
-                            }
+                            onRequested: Recipes.toPy(Recipes.SetStammwurzeDoPfannevollMessung, wanted)
                         }
                     }
                 }
@@ -257,17 +252,18 @@ Page {
                             onModified: Recipes.toPy(Recipes.SetCookingPowerPercentage, val)
                         }
 
-                        CheckBox {
+                        // Sent on every change of state, also on one the
+                        // controller made.
+                        StateCheckBox {
                             id: usePower_
 
                             objectName: "relativeLeistung"
                             text: "Verwende relative Heizleistung"
-                            checked: root.recipe.cookingUsePowerPercentage
+                            held: root.recipe.cookingUsePowerPercentage
+                            sendsChanges: true
                             Layout.fillWidth: true
 
-                            // Sent on every change of state, also on one the
-                            // controller made.
-                            onCheckedChanged: Recipes.toPy(Recipes.SetCookingUsePowerPercentage, checked)
+                            onRequested: Recipes.toPy(Recipes.SetCookingUsePowerPercentage, wanted)
                         }
                     }
                 }

@@ -54,6 +54,7 @@ Popup {
     anchors.centerIn: parent
     width: popupWidth
     padding: 0
+    background: DialogBackground { }
 
     Overlay.modeless: Rectangle {
         color: "#80000000"

@@ -14,10 +14,12 @@ Popup {
     property string details
     property var traceback: null
     property string time
-    // How often the same error came again while this dialog was open, and how
-    // many other errors were not shown because too many dialogs were open.
+    // How often the same error or message came again while this dialog was
+    // open, and how many other errors or messages were not shown because too
+    // many dialogs were open.
     property int repeats: 0
     property int moreErrors: 0
+    property int moreMessages: 0
 
     readonly property bool hasTraceback: traceback !== null && traceback !== undefined && details === ""
 
@@ -28,6 +30,7 @@ Popup {
     width: Math.min(600, parent ? parent.width - 20 : 600)
     padding: 0
     focus: true
+    background: DialogBackground { }
 
     function tracebackText() {
         if (!hasTraceback)
@@ -109,7 +112,8 @@ Popup {
                 color: root.color
                 wrapMode: Text.Wrap
                 text: [root.repeats > 0 ? `Noch ${root.repeats}-mal aufgetreten` : "",
-                       root.moreErrors > 0 ? `${root.moreErrors} weitere Fehler (siehe Protokoll)` : ""]
+                       root.moreErrors > 0 ? `${root.moreErrors} weitere Fehler (siehe Protokoll)` : "",
+                       root.moreMessages > 0 ? `${root.moreMessages} weitere Meldungen (siehe Protokoll)` : ""]
                       .filter(function(t) { return t !== "" }).join(", ")
             }
             Button {

@@ -40,6 +40,7 @@ Popup {
     anchors.centerIn: parent
     width: Math.min(450, Common.w1 > 0 ? Common.w1 : 450)
     padding: 0
+    background: DialogBackground { }
 
     contentItem: ColumnLayout {
         spacing: 0

@@ -58,6 +58,8 @@ HelpFrame {
             if (i === lastIndex)
                 Recipes.toPy(Recipes.SetHopfenWhirlpool, false)
         } else if (kind === RecipesExt.kindFirstWort) {
+            if (single && recipe.hopfenWhirlpool)
+                Recipes.toPy(Recipes.SetHopfenWhirlpool, false)
             Recipes.toPy(Recipes.SetHopfenVorderwurze, true)
         } else if (kind === RecipesExt.kindWhirlpool) {
             if (single && recipe.hopfenVorderwurze)
@@ -87,13 +89,11 @@ HelpFrame {
             objectName: "hopCount"
             text: "Anzahl der Hopfentimer"
             model: [1, 2, 3, 4, 5]
-            currentIndex: root.count - 1
+            showsHeld: true
+            heldIndex: root.count - 1
             Layout.fillWidth: true
 
-            onActivated: {
-                Recipes.toPy(Recipes.SetHopfenN, index + 1)
-                currentIndex = Qt.binding(function() { return root.count - 1 })
-            }
+            onActivated: Recipes.toPy(Recipes.SetHopfenN, index + 1)
         }
 
         Repeater {

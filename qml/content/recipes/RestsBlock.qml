@@ -74,13 +74,11 @@ ColumnLayout {
                 objectName: "restCount"
                 text: "Anzahl der Rastschritte"
                 model: [1, 2, 3, 4, 5]
-                currentIndex: root.count - 1
+                showsHeld: true
+                heldIndex: root.count - 1
                 Layout.fillWidth: true
 
-                onActivated: {
-                    Recipes.toPy(Recipes.SetRasteN, index + 1)
-                    currentIndex = Qt.binding(function() { return root.count - 1 })
-                }
+                onActivated: Recipes.toPy(Recipes.SetRasteN, index + 1)
             }
 
             Repeater {

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtGraphicalEffects 1.15
+import "../../base"
 import "../../singletons"
 
 // The round button every control of the plant scheme is made of: its colour
@@ -68,10 +69,6 @@ Item {
     height: diameter
     scale: hovered || keepsActiveLook_ ? hoverScale : 1
 
-    ToolTip.visible: hovered && toolTipText !== ""
-    ToolTip.delay: Common.toolTipDuration
-    ToolTip.text: toolTipText
-
     Behavior on scale { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
     Behavior on hoverDark_ { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
 
@@ -123,6 +120,19 @@ Item {
         source: icon_
         color: root.iconColor
         visible: root.iconSource.toString() !== ""
+    }
+
+    // Built at the first hover: a scheme has dozens of buttons.
+    LazyLoader {
+        objectName: "toolTipLoader"
+        wanted: root.hovered && root.toolTipText !== ""
+        sourceComponent: PlainToolTip {
+            objectName: "toolTip"
+            parent: root
+            visible: root.hovered && root.toolTipText !== ""
+            delay: Common.toolTipDuration
+            text: root.toolTipText
+        }
     }
 
     MouseArea {

@@ -4,7 +4,9 @@ import "../../base"
 import "../../singletons"
 
 // Frequency of one drive on the scheme. It shows the frequency that applies
-// now and follows its changes; an operator's change is reported by `modified`.
+// now and follows its changes; an operator's change is reported by `modified`
+// and shows only once the controller has stored it (the request is queued to
+// the controller: until then, and after a refusal, the box shows what applies).
 HelpFrame {
     id: root
 
@@ -20,9 +22,6 @@ HelpFrame {
     width: 190
     height: 54
 
-    onValueChanged: spinBox_.value = value
-    Component.onCompleted: spinBox_.value = value
-
     Rectangle {
         anchors.fill: parent
         color: "black"
@@ -30,7 +29,7 @@ HelpFrame {
         radius: 10
     }
 
-    SpinBox {
+    StateSpinBox {
         id: spinBox_
 
         objectName: "spinBox"
@@ -38,12 +37,22 @@ HelpFrame {
         from: root.from
         to: root.to
         font.pixelSize: 26
+        held: root.value
         background: null
 
-        ToolTip.visible: hovered && root.toolTipText !== ""
-        ToolTip.delay: Common.toolTipDuration
-        ToolTip.text: root.toolTipText
+        onModified: root.modified(val)
 
-        onValueModified: root.modified(value)
+        // Built at the first hover.
+        LazyLoader {
+            objectName: "toolTipLoader"
+            wanted: spinBox_.hovered && root.toolTipText !== ""
+            sourceComponent: PlainToolTip {
+                objectName: "toolTip"
+                parent: spinBox_
+                visible: spinBox_.hovered && root.toolTipText !== ""
+                delay: Common.toolTipDuration
+                text: root.toolTipText
+            }
+        }
     }
 }

@@ -6,13 +6,17 @@ import "../../base"
 
 // Choice of a kettle's temperature sensor among the keys the controller
 // offers, with "unmap" to remove the assignment. The choice is sent with
-// `code`; while the controller offers no keys the list is empty.
+// `code`; while the controller offers no keys the list is empty. The list
+// shows the key the controller holds when it offers it, else `preselect`,
+// else the first entry.
 HelpFrame {
     id: root
 
     property alias text: list_.text
     property var sensorKeys: []
     property string preselect
+    // The key the controller holds.
+    property string held
     property int code: -1
     readonly property alias list: list_
     readonly property var entries: {
@@ -36,9 +40,6 @@ HelpFrame {
         }
         entriesWidth_ = widest
         list_.model = entries
-        const idx = entries.indexOf(preselect)
-        if (idx >= 0)
-            list_.currentIndex = idx
     }
 
     helpTitle: text
@@ -58,6 +59,13 @@ HelpFrame {
 
         objectName: "sensorList"
         anchors.fill: parent
+        showsHeld: true
+        heldIndex: {
+            const entries = root.entries
+            const held = entries.indexOf(root.held)
+            const preselected = entries.indexOf(root.preselect)
+            return held >= 0 ? held : preselected >= 0 ? preselected : Math.min(0, entries.length - 1)
+        }
         comboBox.implicitWidth: Math.max(200, root.entriesWidth_ + comboBox.leftPadding + comboBox.rightPadding
                                               + 4 * Common.spacing)
 

@@ -39,17 +39,17 @@ RowLayout {
         Layout.preferredWidth: 1
     }
 
-    SpinBox {
+    StateSpinBox {
         objectName: "freq"
         from: root.freqFrom
         to: root.freqTo
-        value: root.freq
+        held: root.freq
         editable: true
         enabled: root.ok
         Layout.fillWidth: true
         Layout.preferredWidth: 1
 
-        onValueModified: root.freqModified(value)
+        onModified: root.freqModified(val)
     }
 
     MyGreenCheckButton {

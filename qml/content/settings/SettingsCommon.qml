@@ -12,12 +12,7 @@ import "../../base"
 MyGradientFlickContainer {
     id: root
 
-    // The whirlpool box reports its check state only once it shows Values.
-    property bool ready_: false
-
     objectName: "tabGeneral"
-
-    Component.onCompleted: ready_ = true
 
     SettingsSpinRow {
         objectName: "rowFreqRw1"
@@ -112,19 +107,16 @@ MyGradientFlickContainer {
                 onModified: Values.toPy(Values.KondensatorStartTemp, val)
             }
 
-            // A click asks the controller to toggle; the box itself keeps
-            // showing Values until the controller has answered.
-            PlainCheckBox {
+            // A click asks the controller to toggle.
+            StateCheckBox {
                 objectName: "checkAutoKondensator"
-                wrap: true
                 text: "Kondensator im Automatikbetrieb (" + AutoExt.nameStep6Heizen + ", "
                       + AutoExt.nameStep7Kochen + ") automatisch schalten"
                 enabled: Gui.controlsEnabled
-                checked: Values.autoKondensator
-                nextCheckState: function() { return checkState }
+                held: Values.autoKondensator
                 Layout.fillWidth: true
 
-                onClicked: Values.toPy(Values.AutoKondensator, null)
+                onRequested: Values.toPy(Values.AutoKondensator, null)
             }
         }
     }
@@ -140,15 +132,17 @@ MyGradientFlickContainer {
             spacing: 0
             padding: 0
 
-            PlainCheckBox {
+            // Sends the state the operator asks for, and every change the
+            // controller makes on its own back once.
+            StateCheckBox {
                 objectName: "checkWhirlpool"
-                wrap: true
                 text: "Auto-Whirlpool " + (Values.whirlpoolEnabled ? "akiviert" : "deaktiviert")
                 enabled: Gui.controlsEnabled
-                checked: Values.whirlpoolEnabled
+                held: Values.whirlpoolEnabled
+                sendsChanges: true
                 Layout.fillWidth: true
 
-                onCheckedChanged: if (root.ready_) Values.toPy(Values.WhirlpoolEnabled, checked)
+                onRequested: Values.toPy(Values.WhirlpoolEnabled, wanted)
             }
 
             MySpinBox {

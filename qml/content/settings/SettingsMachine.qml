@@ -44,6 +44,7 @@ MyGradientFlickContainer {
         enabled: root.machineEnabled
         sensorKeys: Values.tempKesselModel
         preselect: "kessel"
+        held: Values.tempKesselSensorKey
         code: Values.TempKesselSensorKey
     }
 
@@ -54,6 +55,7 @@ MyGradientFlickContainer {
         enabled: root.machineEnabled
         sensorKeys: Values.tempKesselBModel
         preselect: "kesselB"
+        held: Values.tempKesselBSensorKey
         code: Values.TempKesselBSensorKey
     }
 

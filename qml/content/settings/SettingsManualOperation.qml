@@ -30,8 +30,13 @@ MyGradientFlickContainer {
            ["spare2", "spare3", "spare4"]]
         : [["mvWaterHot", "mvWaterCold", "mvRecycle", "mvKanal", "mvSkCip"],
            ["mvHauptguss", "mvNachguss", "mvKondensator", "spare3"]]
-    // Filled at the first change of the unassigned sensors.
-    property string unknownSensorsText: ""
+    // The unassigned sensors the controller reported, also before the tab
+    // was built; empty while it has reported none and no change was seen.
+    readonly property string unknownSensorsText: {
+        const sensors = Values.unknownW1SensorsValues
+        return Object.keys(sensors).length > 0 || sensorsChanged_ ? unknownSensorsLines(sensors) : ""
+    }
+    property bool sensorsChanged_: false
 
     readonly property int setpointA: special ? 78 : 99
     readonly property int setpointB: 99
@@ -57,9 +62,7 @@ MyGradientFlickContainer {
 
     Connections {
         target: Values
-        function onUnknownW1SensorsValuesChanged() {
-            root.unknownSensorsText = root.unknownSensorsLines(Values.unknownW1SensorsValues)
-        }
+        function onUnknownW1SensorsValuesChanged() { root.sensorsChanged_ = true }
     }
 
     component Heading: Label {
@@ -111,10 +114,10 @@ MyGradientFlickContainer {
 
         spacing: Common.spacing
 
-        ManualCheckBox {
+        StateCheckBox {
             objectName: "zoneBox_" + parent.name.replace(" ", "")
             text: parent.name
-            ticked: parent.ticked
+            held: parent.ticked
             onRequested: Values.toPy(parent.code, wanted)
         }
 
@@ -233,11 +236,11 @@ MyGradientFlickContainer {
 
                 Value { text: "Heizungsautomatik" + (root.special ? " 1" : "") + ":"; font.bold: true }
 
-                ManualCheckBox {
+                StateCheckBox {
                     objectName: "heatingABox"
                     text: "Automatik " + root.setpointA + " °C"
                     enabled: !AutoExt.active
-                    ticked: Values.heatingActive
+                    held: Values.heatingActive
                     onRequested: root.switchHeatingA()
                 }
 
@@ -256,11 +259,11 @@ MyGradientFlickContainer {
 
                 Value { text: "Heizungsautomatik 2:"; font.bold: true }
 
-                ManualCheckBox {
+                StateCheckBox {
                     objectName: "heatingBBox"
                     text: "Automatik " + root.setpointB + " °C"
                     enabled: !AutoExt.active
-                    ticked: Values.heatingBActive
+                    held: Values.heatingBActive
                     onRequested: root.switchHeatingB()
                 }
 

@@ -74,6 +74,18 @@ MyGradientFlickContainer {
 
     objectName: "tabNetwork"
 
+    // The tab is built with the settings page, when that is first shown: the
+    // controller may have written the interfaces, the last scan and the signal
+    // level before, so the rows and the icon start from what Wifi holds.
+    Component.onCompleted: {
+        if (Wifi.ipMapList.length > 0)
+            rebuildInterfaces()
+        if (Object.keys(Wifi.scanResults).length > 0)
+            rebuildWifiLines()
+        if (!connecting)
+            iconState = String(Wifi.qualityLevel)
+    }
+
     MyWifiLine {
         id: current_
 

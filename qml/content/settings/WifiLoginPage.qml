@@ -22,6 +22,14 @@ Page {
     objectName: "wifiLoginPage"
     background: null
 
+    // A page left behind keeps no password.
+    onVisibleChanged: {
+        if (!visible) {
+            password_.clear()
+            show_.checked = false
+        }
+    }
+
     ColumnLayout {
         anchors.left: parent.left
         anchors.right: parent.right

@@ -36,11 +36,25 @@ ColumnLayout {
     SimSlider {
         id: slider_
 
-        objectName: "slider"
-        value: {
+        // The handle follows the operator's finger; let go (or moved by the
+        // wheel), it shows what the controller holds once the request has
+        // returned.
+        function held_() {
             const n = Number(root.shown)
             return isNaN(n) ? 0 : n
         }
-        onMoved: root.moved(value)
+
+        function showHeld_() {
+            value = Qt.binding(held_)
+        }
+
+        objectName: "slider"
+        value: held_()
+        onMoved: {
+            root.moved(value)
+            if (!pressed)
+                showHeld_()
+        }
+        onPressedChanged: if (!pressed) showHeld_()
     }
 }

@@ -6,6 +6,7 @@ import QtQuick.Window 2.15
 import tavell.sensor 1.0
 import tavell.simulator 1.0
 import tavell.values 1.0
+import "../../base"
 import "../../singletons"
 
 // The plant played by the operator in simulator mode: temperatures, flow
@@ -90,11 +91,11 @@ Window {
             }
         }
 
-        CheckBox {
+        StateCheckBox {
             objectName: "simAutoFlow"
             text: `Auto-Flowmeter (${ticks_.value}/Min)`
-            checked: Simulator.simAutoFlow
-            onClicked: Simulator.toPy(Simulator.SimAutoFlow, checked)
+            held: Simulator.simAutoFlow
+            onRequested: Simulator.toPy(Simulator.SimAutoFlow, wanted)
         }
 
         SimSlider {
@@ -111,11 +112,11 @@ Window {
             onMoved: Simulator.toPy(Simulator.SimTicksPerMinute, value)
         }
 
-        CheckBox {
+        StateCheckBox {
             objectName: "simAutoHeating"
             text: `Auto-Heizung (${degrees_.value.toFixed(1)}°/Min)`
-            checked: Simulator.simAutoHeating
-            onClicked: Simulator.toPy(Simulator.SimAutoHeating, checked)
+            held: Simulator.simAutoHeating
+            onRequested: Simulator.toPy(Simulator.SimAutoHeating, wanted)
         }
 
         SimSlider {

@@ -18,9 +18,6 @@ namespace {
 
 const char *const kWindowTitle = "Tavell Brauanlage";
 
-// A client has this long to send its command; an idle connection would hold
-// one of the program's files for good.
-constexpr int kClientTimeoutMs = 3000;
 // How often the server checks that it still listens: a failed accept (no
 // file descriptors left) makes QLocalServer close itself without a signal.
 constexpr int kListenCheckMs = 1000;
@@ -176,8 +173,16 @@ void SocketInterface::newClient()
     if (!client)
         return;
     clients.append(client);
-    // The timer belongs to the client and goes with it.
-    QTimer::singleShot(kClientTimeoutMs, client, [client] { client->abort(); });
+    // The timer belongs to the client and goes with it. When the GUI thread
+    // was busy past the client's time, the time's end can come before the
+    // announcement of a command that had arrived in time: what has arrived is
+    // read (and handled through readyRead) before the client is given up. A
+    // client already answered is closing and left to finish its answer.
+    QTimer::singleShot(clientTimeoutMs, client, [client] {
+        if (client->state() != QLocalSocket::ConnectedState || client->waitForReadyRead(0))
+            return;
+        client->abort();
+    });
     connect(
         client, &QLocalSocket::disconnected, this, [this, client] { onClientDisconnected(client); },
         Qt::DirectConnection);

@@ -24,6 +24,10 @@ class SocketInterface : public QObject
     Q_OBJECT
 
 public:
+    // A client has this long to send its command; an idle connection would
+    // hold one of the program's files for good.
+    static constexpr int clientTimeoutMs = 3000;
+
     SocketInterface(QObject *parent, Bridge *bridge);
     ~SocketInterface() override;
 

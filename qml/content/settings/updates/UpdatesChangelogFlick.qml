@@ -9,6 +9,8 @@ import "../../../singletons"
 Item {
     id: root
 
+    // Whether the view is in sight: its blocks are built only then.
+    property bool shown: visible
     readonly property alias flickable: flick_
 
     signal back()
@@ -25,88 +27,76 @@ Item {
             onClicked: root.back()
         }
 
-        Flickable {
+        // A block is built when it scrolls into view, and only while the
+        // view is shown: a long changelog costs what is on the screen.
+        ListView {
             id: flick_
 
             objectName: "changelogFlickable"
-            contentWidth: width
-            contentHeight: column_.height
-            interactive: contentHeight > height
+            model: root.shown ? Shell.changelogs : null
             boundsBehavior: Flickable.StopAtBounds
-            flickableDirection: Flickable.VerticalFlick
             clip: true
             Layout.fillWidth: true
             Layout.fillHeight: true
 
             ScrollBar.vertical: ScrollBar { }
 
-            Column {
-                id: column_
+            delegate: Rectangle {
+                id: block_
 
-                width: flick_.width
+                readonly property var entry: modelData
 
-                Repeater {
-                    objectName: "changelogRepeater"
-                    model: Shell.changelogs
+                objectName: "changelogBlock"
+                width: ListView.view.width
+                height: blockColumn_.implicitHeight + 10
+                color: index % 2 === 1 ? Common.bg2 : "transparent"
 
-                    Rectangle {
-                        id: block_
+                ColumnLayout {
+                    id: blockColumn_
 
-                        readonly property var entry: modelData
+                    width: parent.width
+                    spacing: 0
 
-                        objectName: "changelogBlock"
-                        width: column_.width
-                        height: blockColumn_.implicitHeight + 10
-                        color: index % 2 === 1 ? Common.bg2 : "transparent"
+                    Label {
+                        objectName: "changelogHeading"
+                        // Everything from the changelog is escaped: only our own tags style it.
+                        text: `<b>${Dialogs.escapeHtml(block_.entry.name)}</b> / `
+                              + `${Dialogs.escapeHtml(block_.entry.distribution)} - `
+                              + `${Dialogs.escapeHtml(block_.entry.version)} - `
+                              + `${Dialogs.escapeHtml(block_.entry.date)} - Dringlichkeit: `
+                              + `<font color="${block_.entry.color}">`
+                              + `${Dialogs.escapeHtml(block_.entry.urgencyStr)}</font>`
+                        textFormat: Text.StyledText
+                        wrapMode: Text.WordWrap
+                        color: Common.fg1
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                    }
 
-                        ColumnLayout {
-                            id: blockColumn_
+                    Repeater {
+                        objectName: "changesRepeater"
+                        // A JS array: the repeater does not take the list type itself.
+                        model: Array.from(block_.entry.changes)
 
-                            width: parent.width
+                        RowLayout {
                             spacing: 0
+                            Layout.fillWidth: true
+                            Layout.leftMargin: 10
 
                             Label {
-                                objectName: "changelogHeading"
-                                // Everything from the changelog is escaped: only our own tags style it.
-                                text: `<b>${Dialogs.escapeHtml(block_.entry.name)}</b> / `
-                                      + `${Dialogs.escapeHtml(block_.entry.distribution)} - `
-                                      + `${Dialogs.escapeHtml(block_.entry.version)} - `
-                                      + `${Dialogs.escapeHtml(block_.entry.date)} - Dringlichkeit: `
-                                      + `<font color="${block_.entry.color}">`
-                                      + `${Dialogs.escapeHtml(block_.entry.urgencyStr)}</font>`
-                                textFormat: Text.StyledText
-                                wrapMode: Text.WordWrap
+                                text: `${index + 1}: `
                                 color: Common.fg1
-                                Layout.fillWidth: true
-                                Layout.margins: 10
+                                Layout.alignment: Qt.AlignTop
                             }
 
-                            Repeater {
-                                objectName: "changesRepeater"
-                                // A JS array: the repeater does not take the list type itself.
-                                model: Array.from(block_.entry.changes)
-
-                                RowLayout {
-                                    spacing: 0
-                                    Layout.fillWidth: true
-                                    Layout.leftMargin: 10
-
-                                    Label {
-                                        text: `${index + 1}: `
-                                        color: Common.fg1
-                                        Layout.alignment: Qt.AlignTop
-                                    }
-
-                                    Label {
-                                        objectName: "changelogChange"
-                                        text: modelData
-                                        textFormat: Text.PlainText
-                                        wrapMode: Text.Wrap
-                                        color: Common.fg1
-                                        Layout.fillWidth: true
-                                        Layout.alignment: Qt.AlignTop
-                                    }
-                                }
+                            Label {
+                                objectName: "changelogChange"
+                                text: modelData
+                                textFormat: Text.PlainText
+                                wrapMode: Text.Wrap
+                                color: Common.fg1
+                                Layout.fillWidth: true
+                                Layout.alignment: Qt.AlignTop
                             }
                         }
                     }

@@ -2,17 +2,20 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import tavell.bridge 1.0
+import tavell.screens 1.0
 import tavell.shell 1.0
 import "../../../singletons"
 import "../../../base"
 
 // Sub-tab "Ausgabekonsole": what the controller's update runs write, standard
-// error in red. The text is held only here.
+// error in red. The text is held only here, its latest lines only: the log
+// has all of it.
 Item {
     id: root
 
     property bool selecting: false
     readonly property alias output: output_
+    readonly property int maxLines: 5000
 
     // Output of the update tools is plain text: escape it so "<none>" shows
     // literally, and keep its line breaks and runs of blanks.
@@ -22,9 +25,11 @@ Item {
         return `<span style="white-space:pre-wrap">${Dialogs.escapeHtml(body)}</span>`
     }
 
-    function appendStdout(text) { output_.append(toHtml(text)) }
+    function appendStdout(text) { tail_.append(toHtml(text)) }
 
-    function appendStderr(text) { output_.append(`<font color="red">${toHtml(text)}</font>`) }
+    function appendStderr(text) { tail_.append(`<font color="red">${toHtml(text)}</font>`) }
+
+    function clear() { tail_.clear() }
 
     function copySelection() {
         output_.copy()
@@ -32,6 +37,13 @@ Item {
     }
 
     objectName: "tabConsole"
+
+    TextTail {
+        id: tail_
+
+        document: output_.textDocument
+        maximumLines: root.maxLines
+    }
 
     Connections {
         target: Shell
@@ -42,6 +54,14 @@ Item {
     ColumnLayout {
         anchors.fill: parent
         spacing: Common.spacing
+
+        Label {
+            objectName: "droppedLines"
+            visible: tail_.dropped > 0
+            text: `${tail_.dropped} ältere Zeilen ausgeblendet (vollständig im Protokoll)`
+            color: Common.fg1
+            Layout.fillWidth: true
+        }
 
         Item {
             Layout.fillWidth: true
@@ -109,7 +129,7 @@ Item {
                 icon.source: "qrc:/img/trash3.svg"
                 enabled: output_.length > 0
                 Layout.fillWidth: true
-                onClicked: output_.clear()
+                onClicked: root.clear()
             }
 
             Button {

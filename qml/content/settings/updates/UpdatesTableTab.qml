@@ -59,6 +59,7 @@ SwipeView {
         id: changelog_
 
         objectName: "changelogView"
+        shown: root.visible && root.currentIndex === 1
         onBack: root.showTable()
     }
 }

@@ -4,7 +4,8 @@
 // them. There is no object-wide lock: every scalar is atomic and each output's
 // name has a lock of its own. The locks are standard mutexes, which
 // ThreadSanitizer can see (Qt's own are invisible to it in an uninstrumented
-// Qt). Notify signals are emitted on the writing thread. The toggle requests
+// Qt). Notify signals reach the GUI thread as queued notices, one per signal
+// at most (change_notice.h). The toggle requests
 // run on the GUI thread and only emit _toggle, which reaches the worker queued.
 
 #include <QObject>

@@ -4,9 +4,10 @@
 // binding); read by the screens and AutoHandManager on the GUI thread. Auto's
 // recursive lock covers every notifying field of Auto; each RecoveryData has a
 // lock of its own covering its fields. Getters and setters take the owning
-// object's lock and change signals are emitted while it is held, on the
-// writer's thread. The ...Default companions never change and are read
-// without a lock, as is the process-wide isSpecial flag behind recoveryDataX.
+// object's lock; a change is announced on the GUI thread, at most one queued
+// notice per signal (change_notice.h). The ...Default companions never change
+// and are read without a lock, as is the process-wide isSpecial flag behind
+// recoveryDataX.
 
 #include <QJSValue>
 #include <QObject>

@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <cmath>
+#include <limits>
+
 #include "converter.h"
 #include "log.h"
 
@@ -48,4 +51,29 @@ T loadSequence(const pybind11::handle &value)
         throw pybind11::type_error("Konvertierung der Sequenz fehlgeschlagen");
     }
     return pybind11::detail::cast_op<T>(std::move(caster));
+}
+
+// Whether a double can be narrowed to float: infinities and NaN can, a finite
+// number beyond float's largest cannot (a plain cast would be undefined).
+inline bool fitsFloat(double value)
+{
+    return !std::isfinite(value) || std::fabs(value) <= double(std::numeric_limits<float>::max());
+}
+
+// A Python float narrowed to a float property: a number beyond float's range
+// becomes the infinity of its sign, which a setter with bounds then limits to
+// its bound (with its log line).
+inline float narrowToFloat(double value)
+{
+    if (fitsFloat(value))
+        return static_cast<float>(value);
+    return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+}
+
+// The Python setter of a float property: takes the double Python holds and
+// narrows it with narrowToFloat before the C++ setter sees it.
+template <typename Obj>
+auto floatSetter(void (Obj::*setter)(float))
+{
+    return [setter](Obj &obj, double value) { (obj.*setter)(narrowToFloat(value)); };
 }

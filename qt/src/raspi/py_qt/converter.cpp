@@ -29,10 +29,16 @@ const char *_pyStr2CStr(const py::handle &obj)
 
 QString _pyStr2QString(const py::handle &obj)
 {
-    const char *utf8 = _pyStr2CStr(obj);
-    if (utf8 == kPyQtConversionErrorCStr)
+    if (!obj || !PyUnicode_Check(obj.ptr()))
         return kPyQtConversionError;
-    return QString::fromUtf8(utf8, int(std::strlen(utf8)));
+    // By the length Python gives: a NUL character is text like any other.
+    Py_ssize_t size = 0;
+    const char *utf8 = PyUnicode_AsUTF8AndSize(obj.ptr(), &size);
+    if (!utf8) {
+        PyErr_Clear();
+        return kPyQtConversionError;
+    }
+    return QString::fromUtf8(utf8, int(size));
 }
 
 namespace {

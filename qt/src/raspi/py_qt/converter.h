@@ -24,12 +24,12 @@
 extern const QString kPyQtConversionError;
 extern const char *const kPyQtConversionErrorCStr;
 
-// A str (or subclass) up to its first NUL character; anything else, or a str
-// that cannot be encoded as UTF-8, gives the conversion-error text. Python's
-// encoding error is left pending for the caller to report.
+// A str (or subclass), NUL characters included; anything else, or a str that
+// cannot be encoded as UTF-8, gives the conversion-error text.
 QString _pyStr2QString(const pybind11::handle &obj);
 
-// The same as UTF-8 bytes. The pointer is valid while obj lives.
+// The same as zero-terminated UTF-8 bytes, which end at a NUL character: for
+// callers that take C strings only. The pointer is valid while obj lives.
 const char *_pyStr2CStr(const pybind11::handle &obj);
 
 // Qt to Python: always a new object of a plain Python type (None, bool, int,

@@ -42,10 +42,7 @@ void writeStream(FILE *stream, const py::str &text)
 // Logger methods take a str only; anything else is a TypeError from the binding.
 void logFromPy(QtMsgType type, const py::str &msg)
 {
-    const char *text = _pyStr2CStr(msg);
-    if (text == kPyQtConversionErrorCStr)
-        PyErr_Clear();
-    logPyMessage(type, text);
+    logPyMessage(type, _pyStr2QString(msg));
 }
 
 void forwardException()

@@ -2,9 +2,9 @@
 // Screen-state object. page, indicateScrollable and controlsEnabled are
 // written by the worker thread (Python, interpreter start-up) and read by the
 // screens on the GUI thread: the recursive lock covers these three fields, and
-// their change signals are emitted while it is held. title and fullscreen are
-// written and read on the GUI thread only (start-up, command socket, screens)
-// and need no lock. The remaining signals carry requests between the
+// their changes are announced on the GUI thread (change_notice.h). title and
+// fullscreen are written and read on the GUI thread only (start-up, command
+// socket, screens) and need no lock. The remaining signals carry requests between the
 // controller and the screens; the object stores nothing for them.
 
 #include <QJSValue>

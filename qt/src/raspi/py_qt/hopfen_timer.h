@@ -2,8 +2,9 @@
 // Hop-addition display of the boiling step. Written by the worker thread (the
 // controller, through tavell.hopfentimer); read by the screens on the GUI
 // thread. The recursive lock covers every notifying field: getters and
-// setters take it, and change signals are emitted while it is held, on the
-// writer's thread. statusDefault never changes and is read without the lock.
+// setters take it; a change is announced on the GUI thread, at most one
+// queued notice per signal (change_notice.h). statusDefault never changes and
+// is read without the lock.
 
 #include <QObject>
 #include <QRecursiveMutex>

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "change_notice.h"
 #include "log.h"
 
 namespace detail {
@@ -88,20 +89,24 @@ inline bool sameValue(const QVariant &a, const QVariant &b)
     }
 }
 
-// Change signals come with no argument or with the new value.
+// Change signals come with no argument or with the new value. Those without
+// one may be written from another thread and go through notifyChanged; a
+// signal carrying the value is only ever emitted on the object's own thread.
 template <typename Obj, typename T, typename... SigArgs>
 void emitChanged(Obj *obj, void (Obj::*changed)(SigArgs...), const T &value)
 {
     if constexpr (sizeof...(SigArgs) == 0)
-        (obj->*changed)();
+        notifyChanged(obj, changed);
     else
         (obj->*changed)(value);
 }
 } // namespace detail
 
-// Stores value in field under lock and emits the change signal (while still
-// holding the lock) only when the value differs. Returns whether it changed.
-// The lock must be recursive: a direct receiver may read the field again.
+// Stores value in field under lock and announces the change only when the
+// value differs. Returns whether it changed. On the object's own thread the
+// signal is emitted while the lock is still held (the lock must be recursive:
+// a direct receiver may read the field again); from another thread the
+// announcement waits in the object's thread (notifyChanged).
 template <typename Lock, typename Obj, typename T, typename V, typename... SigArgs>
 bool setLocked(Lock &lock, T &field, V &&value, Obj *obj, void (Obj::*changed)(SigArgs...))
 {

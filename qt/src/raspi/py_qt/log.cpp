@@ -80,14 +80,9 @@ void fatalPrintf(const char *format, ...)
     std::abort(); // not reached: the handler ends the process
 }
 
-void logPyMessage(QtMsgType type, const char *text)
+void logPyMessage(QtMsgType type, const QString &text)
 {
-    QMessageLogger logger(nullptr, 0, nullptr, kPyLogCategory);
-    switch (type) {
-    case QtDebugMsg: logger.debug("%s", text); break;
-    case QtInfoMsg: logger.info("%s", text); break;
-    case QtWarningMsg: logger.warning("%s", text); break;
-    case QtCriticalMsg: logger.critical("%s", text); break;
-    case QtFatalMsg: logger.fatal("%s", text); break;
-    }
+    // The whole text, NUL characters included, which a C string would end at.
+    const QMessageLogContext context(nullptr, 0, nullptr, kPyLogCategory);
+    qt_message_output(type, context, text);
 }

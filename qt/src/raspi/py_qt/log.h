@@ -23,4 +23,4 @@ void logCriticalPrintf(const char *format, ...) Q_ATTRIBUTE_FORMAT_PRINTF(1, 2);
 QByteArray formatPrintf(const char *format, va_list args);
 
 // Logs a text at a level under the Python category (the Logger of tavell).
-void logPyMessage(QtMsgType type, const char *text);
+void logPyMessage(QtMsgType type, const QString &text);

@@ -28,7 +28,7 @@ void Recipe::storeSlots(std::array<T, kSlots> &field, const std::array<T, kSlots
 {
     std::lock_guard<QRecursiveMutex> guard(m_lock);
     field = values;
-    Q_EMIT(this->*changed)();
+    notifyChanged(this, changed);
 }
 
 template <typename List, typename T>

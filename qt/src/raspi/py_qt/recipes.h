@@ -2,7 +2,7 @@
 // Recipes. Written by the worker thread (the controller, through the Python
 // binding); read by the screens on the GUI thread. Each Recipe and the group
 // have their own recursive lock: getters and setters take it, and change
-// signals are emitted while it is held, on the writer's thread. The
+// signals reach the GUI thread as queued notices (change_notice.h). The
 // ...Default companions never change and are read without the lock.
 // Recipes lives in the GUI thread; _updateAutoX runs there, queued after the
 // worker changed the plant layout in Values. A Recipe that Python creates

@@ -123,7 +123,7 @@ void Sensor::prepareModule(py::module_ &m)
         .def_property_readonly("ain1", &Sensor::aIn1, ref)
         .def_property_readonly("ain2", &Sensor::aIn2, ref)
         .def_property("has_kessel_druck", &Sensor::hasKesselDruck, &Sensor::setHasKesselDruck)
-        .def_property("kessel_druck", &Sensor::kesselDruck, &Sensor::setKesselDruck)
+        .def_property("kessel_druck", &Sensor::kesselDruck, floatSetter(&Sensor::setKesselDruck))
         .def("din_from_enum", &Sensor::dinFromEnum, ref)
         .def("ain_from_enum", &Sensor::ainFromEnum, ref);
 

@@ -4,7 +4,8 @@
 // them. The object's lock covers the kettle pressure fields only; the inputs'
 // scalars are atomic and each input's name has a lock of its own. The locks are
 // standard mutexes, which ThreadSanitizer can see (Qt's own are invisible to it
-// in an uninstrumented Qt). Notify signals are emitted on the writing thread.
+// in an uninstrumented Qt). Notify signals reach the GUI thread as queued
+// notices, one per signal at most (change_notice.h).
 // requestStateChange is emitted on the GUI thread, which waits until the
 // controller has handled it.
 

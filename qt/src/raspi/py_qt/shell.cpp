@@ -264,7 +264,7 @@ void Shell::setChangelogs(const QVector<ChangelogEntry> &changelogs)
         return;
     m_changelogs = changelogs;
     ++m_changelogsGeneration;
-    Q_EMIT changelogsChanged();
+    notifyChanged(this, &Shell::changelogsChanged);
 }
 
 void Shell::setUpgradables(const QVector<QVariantMap> &upgradables)
@@ -350,6 +350,12 @@ ChangelogEntryVector copyEntries(const ChangelogEntryVector &entries)
     return copy;
 }
 
+// The console shows the latest output only: the log keeps all of it.
+void logConsoleOutput(const QString &text, bool error)
+{
+    logInfo().noquote() << (error ? "[Ausgabekonsole, Fehler]" : "[Ausgabekonsole]") << text;
+}
+
 int entryIndex(const ChangelogEntryVector &entries, qint64 index, bool countFromEnd)
 {
     const std::optional<int> checked = changelogVectorIndex(index, entries.size(), countFromEnd);
@@ -408,10 +414,20 @@ void Shell::prepareModule(py::module_ &m)
                 py::is_method(cls), py::arg("value").none(false)))
         .def_property("upgradables", &Shell::upgradables, &Shell::setUpgradables)
         .def(
-            "append_stderr", [](Shell &self, const py::object &text) { Q_EMIT self.appendStderr(textArgument(text)); },
+            "append_stderr",
+            [](Shell &self, const py::object &text) {
+                const QString line = textArgument(text);
+                logConsoleOutput(line, true);
+                Q_EMIT self.appendStderr(line);
+            },
             py::arg("text"))
         .def(
-            "append_stdout", [](Shell &self, const py::object &text) { Q_EMIT self.appendStdout(textArgument(text)); },
+            "append_stdout",
+            [](Shell &self, const py::object &text) {
+                const QString line = textArgument(text);
+                logConsoleOutput(line, false);
+                Q_EMIT self.appendStdout(line);
+            },
             py::arg("text"));
 
     m.attr("Shell") = py::cast(&g_shell, py::return_value_policy::reference);

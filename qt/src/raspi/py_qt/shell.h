@@ -3,9 +3,10 @@
 //
 // Shell is written by the worker thread (the controller through Python) and
 // read by the screens on the GUI thread; its lock covers the nine values and
-// setters emit while holding it. The changelogs list property is GUI-thread
-// only: it hands the screens copies of the stored entries, owned by Shell and
-// released once the list has changed and the screens have moved on.
+// changes are announced on the GUI thread (change_notice.h). The changelogs
+// list property is GUI-thread only: it hands the screens copies of the stored
+// entries, owned by Shell and released once the list has changed and the
+// screens have moved on.
 //
 // ChangelogEntry is a value-like QObject so lists can hold it by value. Its
 // lock covers the six texts and the colour; it lives on the thread that made

@@ -50,7 +50,10 @@ void Simulator::setSimAIn1(int value)
 {
     clamp(m_simAIn1, value, m_simAIn1Min, m_simAIn1Max, &Simulator::simAIn1Changed);
 }
-void Simulator::setSimScaleFactor(float value) { store(m_simScaleFactor, value, &Simulator::simScaleFactorChanged); }
+void Simulator::setSimScaleFactor(float value)
+{
+    clamp(m_simScaleFactor, value, kScaleFactorMin, kScaleFactorMax, &Simulator::simScaleFactorChanged);
+}
 
 namespace {
 
@@ -102,11 +105,12 @@ void Simulator::prepareModule(py::module_ &m)
         .def_property_readonly("auto_flow_default", &Simulator::simAutoFlowDefault)
         .def_property_readonly("ticks_per_minute_default", &Simulator::simTicksPerMinuteDefault)
         .def_property("auto_heating", &Simulator::simAutoHeating, &Simulator::setSimAutoHeating)
-        .def_property("degrees_per_minute", &Simulator::simDegreesPerMinute, &Simulator::setSimDegreesPerMinute)
+        .def_property("degrees_per_minute", &Simulator::simDegreesPerMinute,
+                      floatSetter(&Simulator::setSimDegreesPerMinute))
         .def_property("degrees_per_minute_min", &Simulator::simDegreesPerMinuteMin,
-                      &Simulator::setSimDegreesPerMinuteMin)
+                      floatSetter(&Simulator::setSimDegreesPerMinuteMin))
         .def_property("degrees_per_minute_max", &Simulator::simDegreesPerMinuteMax,
-                      &Simulator::setSimDegreesPerMinuteMax)
+                      floatSetter(&Simulator::setSimDegreesPerMinuteMax))
         .def_property_readonly("auto_heating_default", &Simulator::simAutoHeatingDefault)
         .def_property_readonly("degrees_per_minute_default", &Simulator::simDegreesPerMinuteDefault)
         .def_property("a_in_0", &Simulator::simAIn0, &Simulator::setSimAIn0)
@@ -117,7 +121,7 @@ void Simulator::prepareModule(py::module_ &m)
         .def_property("a_in_1_min", &Simulator::simAIn1Min, &Simulator::setSimAIn1Min)
         .def_property("a_in_1_max", &Simulator::simAIn1Max, &Simulator::setSimAIn1Max)
         .def_property_readonly("a_in_1_default", &Simulator::simAIn1Default)
-        .def_property("scale_factor", &Simulator::simScaleFactor, &Simulator::setSimScaleFactor);
+        .def_property("scale_factor", &Simulator::simScaleFactor, floatSetter(&Simulator::setSimScaleFactor));
 
     m.attr("Simulator") = py::cast(&g_simulator, py::return_value_policy::reference);
 

@@ -3,7 +3,7 @@
 // controller, through the Python binding); read by the simulator window on
 // the GUI thread, which sends change requests through toPy. The recursive lock
 // covers every notifying field: getters and setters take it, and change
-// signals are emitted while it is held, on the writer's thread. The ...Default
+// signals reach the GUI thread as queued notices (change_notice.h). The ...Default
 // companions never change and are read without the lock.
 
 #include <QObject>
@@ -96,7 +96,7 @@ public:
     void setSimAIn1Min(int value);
     void setSimAIn1Max(int value);
     void setSimAIn1(int value); // limited to [min, max]
-    void setSimScaleFactor(float value);
+    void setSimScaleFactor(float value); // limited to [kScaleFactorMin, kScaleFactorMax]
 
 Q_SIGNALS:
     void simAutoFlowChanged();
@@ -155,6 +155,12 @@ private:
     const int m_simAIn1Default = 0;
     float m_simScaleFactor = 0.5f;
     const float m_simScaleFactorDefault = 0.5f;
+
+public:
+    // The window's scale: its drawing grows with the square of it, so it has
+    // fixed bounds of its own.
+    static constexpr float kScaleFactorMin = 0.1f;
+    static constexpr float kScaleFactorMax = 2.0f;
 };
 
 // The spelling of the worker's slot signatures.

@@ -274,7 +274,7 @@ void Values::setHeatZoneCountB(int value)
     // Before the signal, so that the controller's next read and any direct
     // receiver already see the new plant layout.
     _setIsSpecial();
-    Q_EMIT heatZoneCountBChanged();
+    notifyChanged(this, &Values::heatZoneCountBChanged);
 }
 
 void Values::setTempOrErrZoneIndexed(int idx, const TemperatureOrError &value)
@@ -342,7 +342,7 @@ void Values::applyZoneFlags(const QVector<bool> &flags, const std::array<ZoneFla
         if (zone.field == flags[i])
             continue;
         zone.field = flags[i];
-        Q_EMIT(this->*zone.changed)();
+        notifyChanged(this, zone.changed);
         Q_EMIT toPyQVar(zone.code, QVariant(flags[i]));
     }
 }
@@ -423,13 +423,6 @@ const std::set<std::string> kKeysMinMax = {
     "fu_freq_sp_rw2_max", "fu_freq_sp_pump2_min", "fu_freq_sp_pump2_max", "ticks_per_liter_min",
     "ticks_per_liter_max",
 };
-
-// Whether a double can be narrowed to float: infinities and NaN can, a
-// finite number beyond float's largest cannot (the cast would be undefined).
-inline bool fitsFloat(double value)
-{
-    return !std::isfinite(value) || std::fabs(value) <= double(std::numeric_limits<float>::max());
-}
 
 } // namespace
 
@@ -642,15 +635,15 @@ void Values::prepareModule(py::module_ &m)
         .def("set_fu_freq_sp_rw2", &Values::setFuFreqSpRw2)
         .def("set_fu_freq_sp_pump2", &Values::setFuFreqSpPump2)
 
-        .def_property("fillrate", &Values::fillrate, &Values::setFillrate)
-        .def_property("filled", &Values::filled, &Values::setFilled)
+        .def_property("fillrate", &Values::fillrate, floatSetter(&Values::setFillrate))
+        .def_property("filled", &Values::filled, floatSetter(&Values::setFilled))
         .def_property("ticks", &Values::ticks, &Values::setTicks)
-        .def_property("ticks_per_liter", &Values::ticksPerLiter, &Values::setTicksPerLiter)
-        .def_property("ticks_per_liter_min", &Values::ticksPerLiterMin, &Values::setTicksPerLiterMin)
-        .def_property("ticks_per_liter_max", &Values::ticksPerLiterMax, &Values::setTicksPerLiterMax)
+        .def_property("ticks_per_liter", &Values::ticksPerLiter, floatSetter(&Values::setTicksPerLiter))
+        .def_property("ticks_per_liter_min", &Values::ticksPerLiterMin, floatSetter(&Values::setTicksPerLiterMin))
+        .def_property("ticks_per_liter_max", &Values::ticksPerLiterMax, floatSetter(&Values::setTicksPerLiterMax))
         .def_property_readonly("ticks_per_liter_default", &Values::ticksPerLiterDefault)
-        .def_property("filled_hg", &Values::filledHg, &Values::setFilledHg)
-        .def_property("filled_ng", &Values::filledNg, &Values::setFilledNg)
+        .def_property("filled_hg", &Values::filledHg, floatSetter(&Values::setFilledHg))
+        .def_property("filled_ng", &Values::filledNg, floatSetter(&Values::setFilledNg))
         .def_property("remote_pump_control_active", &Values::remotePumpControlActive,
                       &Values::setRemotePumpControlActive);
 

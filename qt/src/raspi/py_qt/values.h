@@ -2,7 +2,8 @@
 // Machine and process values. Written by the worker thread (the controller,
 // through the Python binding); read by the screens on the GUI thread. The
 // recursive lock covers every notifying field: getters and setters take it,
-// and change signals are emitted while it is held, on the writer's thread.
+// and a change is announced on the GUI thread, at most one queued notice per
+// signal (change_notice.h).
 // The ...Default companions never change and are read without the lock.
 // The global flag isSpecial is stored by _setIsSpecial only, called by the
 // line-B zone-count setter under the lock; readers of the flag and the screens

@@ -1,9 +1,9 @@
 #pragma once
 // Network state for the network tab. Written by the worker thread (the
 // controller through Python), read by the screens on the GUI thread. The lock
-// covers all seven values; setters emit while holding it. The object lives on
-// the GUI thread, so _setQualityLevel runs queued there after a percentage
-// change made on the worker thread.
+// covers all seven values; a change is announced on the GUI thread, at most
+// one queued notice per signal (change_notice.h), so _setQualityLevel runs
+// there after a percentage change made on the worker thread.
 
 #include <QJSValue>
 #include <QObject>

@@ -6,6 +6,7 @@
 #include "log_capture.h"
 #include "state_objects.h"
 #include "test_app.h"
+#include "test_timeouts.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ private Q_SLOTS:
         bridge.startWebserver();
         QVERIFY(bridge.isWebserverRunning());
         bridge.startWebserver(); // already running: nothing happens
-        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 2, scaledTimeout(60000));
 
         QCOMPARE(process[0][0].toBool(), true);
         QCOMPARE(process[0][1].toString(), QStringLiteral("<b style=\"color:green\">Server-Prozess gestartet<b>"));
@@ -149,9 +150,9 @@ private Q_SLOTS:
 
         // Numbering starts again after the server ended.
         bridge.startWebserver();
-        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 4, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 4, scaledTimeout(60000));
         QCOMPARE(messages[3][0].toString(), QStringLiteral("<p><b>[0]</b> abc</p>"));
-        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 4, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 4, scaledTimeout(60000));
     }
 
     void stopWebserver()
@@ -166,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(process.size(), 0);
 
         bridge.startWebserver();
-        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(process.size(), 1, scaledTimeout(60000));
         QElapsedTimer timer;
         timer.start();
         bridge.stopWebserver();

@@ -12,6 +12,7 @@
 #include "startup.h"
 #include "state_objects.h"
 #include "test_app.h"
+#include "test_timeouts.h"
 
 namespace {
 
@@ -287,6 +288,57 @@ private Q_SLOTS:
         // The server goes on serving.
         QCOMPARE(exchange("fullscreen 1"), QByteArray());
         QVERIFY(g_gui.fullscreen());
+    }
+
+    // A client has a limited time to send its command: one that sends nothing
+    // is cut off without an answer once it is up. A command that arrived in
+    // time is served even when the GUI thread was busy past that time before
+    // it got back to its events (the time's end and the data are then due
+    // together).
+    void clientTime()
+    {
+        SocketInterface iface(nullptr, m_bridge);
+        LogCapture log;
+
+        QElapsedTimer held;
+        held.start();
+        QLocalSocket idle;
+        idle.connectToServer(kPath);
+        QVERIFY(idle.waitForConnected(1000));
+        QTRY_COMPARE(serverSockets(iface).size(), 1);
+        QVERIFY(waitUntilClosed(idle, SocketInterface::clientTimeoutMs + scaledTimeout(5000)));
+        // Not much before its time (a coarse timer may end up to 5 % early).
+        QVERIFY2(held.elapsed() >= SocketInterface::clientTimeoutMs * 9 / 10,
+                 qPrintable(QString::number(held.elapsed())));
+        QCOMPARE(idle.readAll(), QByteArray());
+        QTRY_COMPARE(serverSockets(iface).size(), 0);
+
+        QLocalSocket command, wrong;
+        QByteArray replies[2];
+        QLocalSocket *clients[2] = {&command, &wrong};
+        for (int i = 0; i < 2; ++i) {
+            QLocalSocket *client = clients[i];
+            connect(client, &QLocalSocket::readyRead, client,
+                    [&replies, client, i] { replies[i] += client->readAll(); });
+            client->connectToServer(kPath);
+            QVERIFY(client->waitForConnected(1000));
+        }
+        QTRY_COMPARE(serverSockets(iface).size(), 2);
+        command.write("fullscreen 1");
+        command.flush();
+        wrong.write("eins");
+        wrong.flush();
+        QThread::msleep(SocketInterface::clientTimeoutMs + 500);
+
+        QVERIFY(waitUntilClosed(command));
+        QVERIFY(waitUntilClosed(wrong));
+        for (int i = 0; i < 2; ++i)
+            replies[i] += clients[i]->readAll();
+        QCOMPARE(replies[0], QByteArray());
+        QVERIFY(g_gui.fullscreen());
+        QCOMPARE(replies[1], kCountError + "1");
+        QVERIFY(log.matching(QStringLiteral("keine Daten")).isEmpty());
+        QTRY_COMPARE(serverSockets(iface).size(), 0);
     }
 
     void announcementWithoutData()

@@ -464,7 +464,8 @@ private Q_SLOTS:
     }
 
     // A worker writes every field while this thread reads them; the change
-    // signals arrive queued, one per real change, and the last writes win.
+    // signals arrive queued, at most one per real change (a burst shares
+    // one), and the last writes win, also in what the last signal read.
     void workerWritesWhileGuiReads()
     {
         Actuator actuator;
@@ -472,12 +473,21 @@ private Q_SLOTS:
         int stateChanges = 0;
         int nameChanges = 0;
         int dirChanges = 0;
+        QHash<DOut *, QString> namesSeen;
+        QHash<Fu *, int> dirsSeen;
         for (DOut *out : actuator.allDouts()) {
             connect(out, &DOut::stateChanged, this, [&] { ++stateChanges; });
-            connect(out, &DOut::nameChanged, this, [&] { ++nameChanges; });
+            connect(out, &DOut::nameChanged, this, [&, out] {
+                ++nameChanges;
+                namesSeen[out] = out->name();
+            });
         }
-        for (Fu *fu : actuator.allFus())
-            connect(fu, &Fu::dirChanged, this, [&] { ++dirChanges; });
+        for (Fu *fu : actuator.allFus()) {
+            connect(fu, &Fu::dirChanged, this, [&, fu] {
+                ++dirChanges;
+                dirsSeen[fu] = fu->dir();
+            });
+        }
 
         std::unique_ptr<QThread> worker(QThread::create([&actuator] {
             for (int round = 1; round <= kRounds; ++round) {
@@ -510,14 +520,17 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(readsSane);
 
-        QCOMPARE(stateChanges, kRounds * Actuator::kDOutCount);
-        QCOMPARE(nameChanges, kRounds * Actuator::kDOutCount);
-        QCOMPARE(dirChanges, kRounds * Actuator::kFuCount);
+        QVERIFY(stateChanges >= 1 && stateChanges <= kRounds * Actuator::kDOutCount);
+        QVERIFY(nameChanges >= Actuator::kDOutCount && nameChanges <= kRounds * Actuator::kDOutCount);
+        QVERIFY(dirChanges >= Actuator::kFuCount && dirChanges <= kRounds * Actuator::kFuCount);
         for (DOut *out : actuator.allDouts()) {
             QCOMPARE(out->state(), false);
             QCOMPARE(out->num(), kRounds);
             QCOMPARE(out->name(), QStringLiteral("Ausgang %1").arg(kRounds));
+            QCOMPARE(namesSeen.value(out), QStringLiteral("Ausgang %1").arg(kRounds));
         }
+        for (Fu *fu : actuator.allFus())
+            QCOMPARE(dirsSeen.value(fu), -1);
         QCOMPARE(actuator.fuPump1()->blockedForward(), false);
         QCOMPARE(actuator.fuPump1()->blockedBackward(), true);
     }

@@ -282,7 +282,8 @@ def _reset():
     }
 
     // The controller's thread writes through the binding while this thread
-    // reads as the screens do; change signals arrive queued, one per change.
+    // reads as the screens do; change notices arrive queued, at most one per
+    // change, and the last one reads the last value.
     void pythonWritesWhileGuiReads()
     {
         static constexpr int kRounds = 100;
@@ -300,10 +301,18 @@ def _writer(rounds):
                  qPrintable(pyError));
         int stateChanges = 0;
         int dirChanges = 0;
+        QHash<DOut *, bool> statesSeen;
+        QHash<Fu *, int> dirsSeen;
         for (DOut *out : g_actuator.allDouts())
-            connect(out, &DOut::stateChanged, this, [&] { ++stateChanges; });
+            connect(out, &DOut::stateChanged, this, [&, out] {
+                ++stateChanges;
+                statesSeen[out] = out->state();
+            });
         for (Fu *fu : g_actuator.allFus())
-            connect(fu, &Fu::dirChanged, this, [&] { ++dirChanges; });
+            connect(fu, &Fu::dirChanged, this, [&, fu] {
+                ++dirChanges;
+                dirsSeen[fu] = fu->dir();
+            });
 
         // A standard thread: its join is visible to ThreadSanitizer.
         QString failure;
@@ -345,8 +354,12 @@ def _writer(rounds):
 
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(readsSane);
-        QCOMPARE(stateChanges, kRounds * Actuator::kDOutCount);
-        QCOMPARE(dirChanges, kRounds * Actuator::kFuCount);
+        QVERIFY(stateChanges >= Actuator::kDOutCount && stateChanges <= kRounds * Actuator::kDOutCount);
+        QVERIFY(dirChanges >= Actuator::kFuCount && dirChanges <= kRounds * Actuator::kFuCount);
+        for (DOut *out : g_actuator.allDouts())
+            QCOMPARE(statesSeen.value(out, true), false);
+        for (Fu *fu : g_actuator.allFus())
+            QCOMPARE(dirsSeen.value(fu), -1);
         QCOMPARE(g_actuator.svSkOut()->name(), QStringLiteral("Ausgang %1").arg(kRounds));
         QCOMPARE(g_actuator.mvKkCip()->num(), kRounds);
         QCOMPARE(blockedCount(), 41);

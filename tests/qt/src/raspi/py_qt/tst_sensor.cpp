@@ -172,8 +172,16 @@ private Q_SLOTS:
         constexpr int kRounds = 300;
         int druckChanges = 0;
         int valueChanges = 0;
-        connect(&sensor, &Sensor::kesselDruckChanged, this, [&] { ++druckChanges; });
-        connect(sensor.aIn1(), &AIn::valueChanged, this, [&] { ++valueChanges; });
+        float druckSeen = -1;
+        double valueSeen = -1;
+        connect(&sensor, &Sensor::kesselDruckChanged, this, [&] {
+            ++druckChanges;
+            druckSeen = sensor.kesselDruck();
+        });
+        connect(sensor.aIn1(), &AIn::valueChanged, this, [&] {
+            ++valueChanges;
+            valueSeen = sensor.aIn1()->value();
+        });
 
         std::unique_ptr<QThread> worker(QThread::create([&sensor] {
             for (int round = 1; round <= kRounds; ++round) {
@@ -204,8 +212,11 @@ private Q_SLOTS:
         QVERIFY(worker->wait(10000));
         QCoreApplication::processEvents();
         QVERIFY(readsSane);
-        QCOMPARE(druckChanges, kRounds);
-        QCOMPARE(valueChanges, kRounds);
+        // Writes in a burst share a notice; the last one read the last value.
+        QVERIFY(druckChanges >= 1 && druckChanges <= kRounds);
+        QVERIFY(valueChanges >= 1 && valueChanges <= kRounds);
+        QCOMPARE(druckSeen, float(kRounds) / 4);
+        QCOMPARE(valueSeen, kRounds * 0.5);
         QCOMPARE(sensor.kesselDruck(), float(kRounds) / 4);
         QCOMPARE(sensor.hasKesselDruck(), false);
         QCOMPARE(sensor.ls1()->name(), QStringLiteral("Eingang %1").arg(kRounds));

@@ -268,16 +268,21 @@ private Q_SLOTS:
 
     void writerThreadReadsBackInsideItsSignal()
     {
-        // The controller writes from the worker thread. A direct receiver
-        // there reads while the setter still holds the lock (recursive); the
-        // object's own receivers in the GUI thread get the signal queued and
-        // see the final value.
+        // The controller writes from the worker thread. Its writes are
+        // announced on the object's own thread, to direct receivers too,
+        // which see the final (clamped) value.
         Simulator sim;
-        int seenInWriter = -1;
+        int seenDirect = -1;
         int seenInGui = -1;
+        QThread *directReceiverThread = nullptr;
         QThread *guiReceiverThread = nullptr;
-        connect(&sim, &Simulator::simAIn1Changed, &sim, [&] { seenInWriter = sim.simAIn1(); },
-                Qt::DirectConnection);
+        connect(
+            &sim, &Simulator::simAIn1Changed, &sim,
+            [&] {
+                directReceiverThread = QThread::currentThread();
+                seenDirect = sim.simAIn1();
+            },
+            Qt::DirectConnection);
         connect(&sim, &Simulator::simAIn1Changed, this, [&] {
             guiReceiverThread = QThread::currentThread();
             seenInGui = sim.simAIn1();
@@ -289,8 +294,9 @@ private Q_SLOTS:
         }));
         writer->start();
         QVERIFY(writer->wait(10000));
-        QCOMPARE(seenInWriter, 100);
+        QTRY_COMPARE(seenDirect, 100);
         QTRY_COMPARE(seenInGui, 100);
+        QCOMPARE(directReceiverThread, QThread::currentThread());
         QCOMPARE(guiReceiverThread, QThread::currentThread());
     }
 };
