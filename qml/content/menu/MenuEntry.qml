@@ -21,7 +21,7 @@ Item {
     // the expand entry tells them apart.
     signal clicked(bool onLabel)
 
-    readonly property color _base: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
+    readonly property color base_: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
 
     width: opened ? iconWidth + 250 : iconWidth
     height: 44
@@ -29,7 +29,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         color: root.blinkColor.a > 0 ? root.blinkColor
-                                     : (root.tinted ? Qt.tint(root._base.a > 0 ? root._base : Common.bg2, root.tintColor) : root._base)
+                                     : (root.tinted ? Qt.tint(root.base_.a > 0 ? root.base_ : Common.bg2, root.tintColor) : root.base_)
     }
     MyIcon {
         id: icon_

@@ -29,18 +29,18 @@ Rectangle {
 
     Behavior on width { NumberAnimation { duration: 200 } }
 
-    function _entry(index) {
+    function entry_(index) {
         root.pageRequested(index)
         root.opened = false
     }
 
-    property color _blink: "transparent"
+    property color blink_: "transparent"
     SequentialAnimation {
         running: root.warning && root.autoActive
         loops: Animation.Infinite
-        onRunningChanged: if (!running) root._blink = "transparent"
-        ColorAnimation { target: root; property: "_blink"; to: Common.colorWarning; duration: 750; easing.type: Easing.InQuad }
-        ColorAnimation { target: root; property: "_blink"; to: "transparent"; duration: 750; easing.type: Easing.InQuad }
+        onRunningChanged: if (!running) root.blink_ = "transparent"
+        ColorAnimation { target: root; property: "blink_"; to: Common.colorWarning; duration: 750; easing.type: Easing.InQuad }
+        ColorAnimation { target: root; property: "blink_"; to: "transparent"; duration: 750; easing.type: Easing.InQuad }
     }
 
     Column {
@@ -55,7 +55,7 @@ Rectangle {
             secondLine: root.warning ? Warnings.title : ""
             tinted: root.warning && !root.autoActive
             tintColor: Common.colorWarningAlpha
-            blinkColor: root._blink
+            blinkColor: root.blink_
             onClicked: {
                 if (onLabel && root.warning) {
                     root.opened = false
@@ -74,7 +74,7 @@ Rectangle {
             text: "Brauprozess"
             active: root.currentIndex === 0
             tinted: Auto_.activeA
-            onClicked: root._entry(0)
+            onClicked: root.entry_(0)
         }
         MenuEntry {
             objectName: "menuAutoA"
@@ -85,7 +85,7 @@ Rectangle {
             text: "Maischautomatik A"
             active: root.currentIndex === 0
             tinted: Auto_.activeA
-            onClicked: root._entry(0)
+            onClicked: root.entry_(0)
         }
         MenuEntry {
             objectName: "menuAutoB"
@@ -96,7 +96,7 @@ Rectangle {
             text: "Würzeautomatik B"
             active: root.currentIndex === 1
             tinted: Auto_.activeB
-            onClicked: root._entry(1)
+            onClicked: root.entry_(1)
         }
         MenuEntry {
             objectName: "menuReport"
@@ -107,7 +107,7 @@ Rectangle {
             text: "Brauprotokoll"
             secondLine: "aktueller / letzter Brauprozess"
             active: root.currentIndex === 2
-            onClicked: root._entry(2)
+            onClicked: root.entry_(2)
         }
         MenuEntry {
             objectName: "menuRecipes"
@@ -116,7 +116,7 @@ Rectangle {
             iconSource: "qrc:/img/rezept.svg"
             text: "Rezepte"
             active: root.currentIndex === 3
-            onClicked: root._entry(3)
+            onClicked: root.entry_(3)
         }
         MenuEntry {
             objectName: "menuSettings"
@@ -125,7 +125,7 @@ Rectangle {
             iconSource: "qrc:/img/sliders.svg"
             text: "Einstellungen"
             active: root.currentIndex === 4
-            onClicked: root._entry(4)
+            onClicked: root.entry_(4)
         }
         MenuEntry {
             objectName: "menuUpdate"
