@@ -114,6 +114,9 @@ Item {
         Common.h = Qt.binding(function() { return view_.height })
         Common.w1 = Qt.binding(function() { return view_.width })
         Common.fSize = Qt.binding(function() { return view_.font.pointSize })
+        Common.cornerButtonWidth = Qt.binding(function() {
+            return simulator_.item ? simulator_.width + 2 * Common.spacing : 0
+        })
         onPageChanged()
         view_.showPages(false)
     }
@@ -144,8 +147,10 @@ Item {
             icon.source: "qrc:/img/power.svg"
             onClicked: power_.open()
         }
+        // Right of the collapsed menu, so its icons stay in view.
         Toast {
             id: toast_
+            x: menu_.collapsedWidth + Common.spacing
             height: parent.height
         }
     }
@@ -284,9 +289,19 @@ Item {
         }
     }
 
-    PowerPopup { id: power_ }
-    FuellenPopup { id: fuellen_ }
-    SelectRecoveryABPopup { id: recovery_ }
+    // Popups centre on the page area, as the pages' own popups do.
+    PowerPopup {
+        id: power_
+        parent: view_
+    }
+    FuellenPopup {
+        id: fuellen_
+        parent: view_
+    }
+    SelectRecoveryABPopup {
+        id: recovery_
+        parent: view_
+    }
 
     Connections {
         target: Common

@@ -10,6 +10,14 @@ per form and theme from here and renders it.
 
 HEIGHT = 1000
 RIGHT_CUT = 451
+# The kettle temperature shows in this band (top and bottom edge) across the
+# kettle's axis, TEMPERATURE_HALF_WIDTH to either side: shaft and pipes pass
+# behind it, so the text stays clear.
+TEMPERATURE_BAND = (172, 232)
+TEMPERATURE_HALF_WIDTH = 95
+# Pipes into the lid (CIP on the left, the condenser's vapour pipe on the
+# right) meet it this far from the axis, beside the temperature.
+LID_FEED = 104
 
 THEMES = {
     "light": {"pipe": "#37474f", "wall": "#263238", "kettle": "#cfd8dc", "liquid": "#b3d4ee",
@@ -24,8 +32,8 @@ class Drawing:
         self.width = width
         self.parts = []
         # Centres of the elements that screen buttons or help areas sit on,
-        # by kind: "valve", "check", "heat", "pump".
-        self.elements = {"valve": [], "check": [], "heat": [], "pump": []}
+        # by kind: "valve", "check", "heat", "pump"; "kettle" holds the axes.
+        self.elements = {"valve": [], "check": [], "heat": [], "pump": [], "kettle": []}
 
     def add(self, text):
         self.parts.append(text)
@@ -78,6 +86,7 @@ class Drawing:
     def kettle(self, axis, left, top, bottom):
         right = 2 * axis - left
         w = right - left
+        self.elements["kettle"].append(axis)
         self.add(f'<path class="kettle" d="M{left},{top} L{left},{bottom} Q{left},{bottom + 30} {axis},{bottom + 30} '
                  f'Q{right},{bottom + 30} {right},{bottom} L{right},{top} Z"/>')
         self.add(f'<path class="liquid" d="M{left + 6},{top + 90} L{left + 6},{bottom} '
@@ -93,7 +102,9 @@ class Drawing:
         # Motor housing under the frequency box and the stirrer button, shaft
         # down into the kettle with its paddles.
         self.add(f'<rect class="motor" x="{axis - 95}" y="8" width="{motor_right - axis + 95}" height="54" rx="10"/>')
-        self.pipe((axis, 62), (axis, bottom), cls="shaft")
+        top, below = TEMPERATURE_BAND
+        self.pipe((axis, 62), (axis, top), cls="shaft")
+        self.pipe((axis, below), (axis, bottom), cls="shaft")
         self.add(f'<path class="paddle" d="M{axis - 55},{bottom} L{axis + 55},{bottom} '
                  f'M{axis - 40},{bottom - 70} L{axis + 40},{bottom - 70}"/>')
 
@@ -156,7 +167,7 @@ def line_a(d, dx, dy_heat, water_here, condenser):
 
     # CIP from the top: fresh water up through mvSkCip, over the check valve
     # into the lid; the pump's CIP branch joins it.
-    d.pipe((0, 300), (col, 300), (col, 116), (axis - 60, 116), (axis - 60, 232))
+    d.pipe((0, 300), (col, 300), (col, 116), (axis - LID_FEED, 116), (axis - LID_FEED, 232))
     d.pipe((col, rows["svSkCip"]), (col + 57, rows["svSkCip"]), (col + 57, 116))
     d.joint(col + 57, 116)
     d.label(4, 290, "CIP")
@@ -208,7 +219,7 @@ def line_a(d, dx, dy_heat, water_here, condenser):
         if condenser:
             cx = 549 + dx
             d.pipe((coll, 470), (cx, 470), (cx, 110))
-            d.pipe((axis + 70, 232), (axis + 70, 150), (cx - 40, 150), (cx - 40, 110))
+            d.pipe((axis + LID_FEED, 232), (axis + LID_FEED, 150), (cx - 40, 150), (cx - 40, 110))
             d.condenser(cx - 70, 70, 110, 50)
             d.valve(cx, 190, turned=True)      # mvKondensator
     else:
@@ -228,7 +239,7 @@ def line_b(d):
     axis = 703
     vert = 528               # pump 2 riser with svKkCip
     pump_y = 964
-    d.pipe((482, 330), (482, 116), (650, 116), (650, 232))
+    d.pipe((482, 330), (482, 116), (axis - LID_FEED, 116), (axis - LID_FEED, 232))
     d.pipe((vert, pump_y), (vert, 116))
     d.joint(vert, 116)
     d.label(420, 350, "CIP")
@@ -268,7 +279,7 @@ def line_b(d):
 
     cx = 947
     d.pipe((coll, 540), (cx, 540), (cx, 110))
-    d.pipe((axis + 70, 232), (axis + 70, 150), (cx - 40, 150), (cx - 40, 110))
+    d.pipe((axis + LID_FEED, 232), (axis + LID_FEED, 150), (cx - 40, 150), (cx - 40, 110))
     d.condenser(cx - 70, 70, 110, 50)
     d.valve(cx, 190, turned=True)             # mvKondensator
 

@@ -57,6 +57,8 @@ def init(gui_mode, simulator):
     _record("init", gui_mode, simulator)
     Logger.debug(f"controller: argv={sys.argv!r}")
     _plant_layout()
+    # Scroll containers show fade bands where more content lies beyond.
+    Gui.indicate_scrollable = True
     _simulator.init(simulator)
     _recipes.init()
     _values.init()

@@ -12,7 +12,8 @@ may be empty: "2" offers line A's run stopped at the rests, ",5" line B's at
 heating). A start at filling asks for the filling popup; a "Recovery" start
 with runs of both lines asks which to resume. With TAVELL_STANDIN_PREPARE
 set to 1 or 2, line A's or line B's prepare popup is asked for a few seconds
-after the screens are ready (time enough to switch the theme first).
+after the screens are ready (time enough to switch the theme first; as many
+seconds as TAVELL_STANDIN_PREPARE_DELAY gives, 3 by default).
 """
 
 import collections
@@ -173,7 +174,11 @@ def action_from_cpp(action):
     if action == ActionEnum.GuiReady:
         line = os.environ.get("TAVELL_STANDIN_PREPARE", "")
         if line:
-            timer = threading.Timer(PREPARE_DELAY, _ask_prepare, (line,))
+            try:
+                delay = float(os.environ.get("TAVELL_STANDIN_PREPARE_DELAY", PREPARE_DELAY))
+            except ValueError:
+                delay = PREPARE_DELAY
+            timer = threading.Timer(delay, _ask_prepare, (line,))
             timer.daemon = True
             timer.start()
 

@@ -5,7 +5,8 @@ import tavell.gui 1.0
 import "../singletons"
 
 // Vertically scrolling column with fade bands at the edges beyond which more
-// content lies.
+// content lies. While the column is taller than the view its scroll bar
+// stays shown, beside the column: it never covers the column's right edge.
 Item {
     id: root
 
@@ -13,6 +14,21 @@ Item {
     property alias spacing: column_.spacing
     property bool indicate: Gui.indicateScrollable === true
     readonly property alias flickable: flickable_
+    readonly property alias scrollBar: scrollBar_
+    readonly property bool scrollable: flickable_.contentHeight > flickable_.height + 0.5
+    // Follows `scrollable` a moment later: the column's width depends on it
+    // and its height on the width. (Narrower, the column only grows taller,
+    // so giving the bar room cannot make it stop being scrollable.)
+    property bool barShown_: false
+
+    onScrollableChanged: barTimer_.restart()
+
+    Timer {
+        id: barTimer_
+
+        interval: 0
+        onTriggered: root.barShown_ = root.scrollable
+    }
 
     Flickable {
         id: flickable_
@@ -26,12 +42,18 @@ Item {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
-        ScrollBar.vertical: ScrollBar { }
+        ScrollBar.vertical: ScrollBar {
+            id: scrollBar_
+
+            objectName: "scrollBar"
+            policy: root.barShown_ ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+        }
 
         ColumnLayout {
             id: column_
 
-            width: flickable_.width
+            // Beside the bar while it shows.
+            width: flickable_.width - (root.barShown_ ? scrollBar_.width : 0)
             spacing: Common.spacing
         }
     }

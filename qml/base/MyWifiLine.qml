@@ -24,7 +24,8 @@ Rectangle {
 
     RowLayout {
         anchors.fill: parent
-        spacing: 0
+        // Band and button apart: "5GHz" must not touch the button.
+        spacing: Common.spacing
 
         Label {
             objectName: "ssidLabel"

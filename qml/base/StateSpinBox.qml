@@ -10,7 +10,7 @@ import QtQuick.Controls 2.15
 //
 // `keepsInput` is for a value no state object holds (a brew's temporary
 // value that starts at the recipe's): the box then keeps what the operator set.
-SpinBox {
+ThemedSpinBox {
     id: root
 
     property int held: 0

@@ -15,6 +15,10 @@ QtObject {
     property real mainHeight: 0
     property real h: 0
     property real w1: 0
+    // Width the button in the page area's bottom right corner takes (the
+    // simulator's gear, in simulator mode), with its spacing: controls at a
+    // page's bottom right keep clear of it.
+    property real cornerButtonWidth: 0
     readonly property real w2: w1 - 2 * spacing
 
     readonly property real minColWidth: 300 / Gui.scaleFactor
@@ -22,6 +26,8 @@ QtObject {
     readonly property real maxLeftColWidth: 300 / Gui.scaleFactor
     readonly property real minRightColWidth: breakpoint - maxLeftColWidth
     readonly property int spacing: 5
+    // One line of a compact panel, text or check box alike.
+    readonly property int rowHeight: 24
     readonly property int windowSize: calcWindowSize(w1)
 
     readonly property int delayButtonDelay: 1500
@@ -39,7 +45,30 @@ QtObject {
     readonly property color bg2: isDarkTheme ? Qt.darker("grey") : Qt.lighter("lightgrey")
     readonly property color bgHeader: isDarkTheme ? Qt.lighter(bg1) : Qt.darker(bg1, 1.1)
     readonly property color fg1: isDarkTheme ? "white" : "black"
-    readonly property color fg2: isDarkTheme ? Qt.lighter("grey", 1.2) : "grey"
+    // Secondary texts and placeholders: still 4.5 times the luminance
+    // contrast of bg1, bg2 and the page background.
+    readonly property color fg2: isDarkTheme ? "#c8c8c8" : "#4a4a4a"
+    // Controls that cannot act now (a spin box arrow at its limit): dimmed,
+    // but still 3 times the contrast of the panels they sit on.
+    readonly property color fgDisabled: isDarkTheme ? "#aaaaaa" : "#5c6670"
+    // Texts that call for action now (a hop addition due, a heating warning).
+    readonly property color colorAlarmText: isDarkTheme ? "#ffb4ab" : "#9a0007"
+    // Texts that report success (all hop additions done).
+    readonly property color colorSuccessText: isDarkTheme ? "#a5d6a7" : "#1b5e20"
+    // A panel with good news (updates are there) and its texts.
+    readonly property color colorPositive: isDarkTheme ? "#1b5e20" : "#a5d6a7"
+    readonly property color fgOnPositive: isDarkTheme ? "white" : "black"
+    readonly property color fg2OnPositive: isDarkTheme ? "lightgrey" : "#333333"
+    // Notices without a colour of their own, and their text.
+    readonly property color colorToast: isDarkTheme ? "#263238" : "#eceff1"
+    readonly property color fgToast: fg1
+    // The layer behind a modal popup or dialog: darkens in both themes.
+    readonly property color colorDim: Qt.rgba(0, 0, 0, 0.5)
+    // The scheme's hand-release button while hand operation is released: it
+    // pulses between the two, and its icon reads on both.
+    readonly property color colorHandReleased: Material.color(Material.Orange)
+    readonly property color colorHandReleasedPulse: Material.color(Material.Orange, Material.Shade100)
+    readonly property color fgOnHandReleased: "black"
 
     property real fSize: 10
     readonly property real fSize2: 1.2 * fSize
@@ -69,6 +98,26 @@ QtObject {
                 return i
         }
         return -1
+    }
+
+    // Relative luminance of a colour value (sRGB), as contrast ratios use it.
+    function luminance(c) {
+        const lin = function(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+        return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b)
+    }
+
+    // Contrast ratio of two opaque colours, 1 to 21.
+    function contrast(a, b) {
+        const la = luminance(a)
+        const lb = luminance(b)
+        return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
+
+    // Black or white, whichever reads better on `background`.
+    function textOn(background) {
+        const black = Qt.rgba(0, 0, 0, 1)
+        const white = Qt.rgba(1, 1, 1, 1)
+        return contrast(background, black) >= contrast(background, white) ? black : white
     }
 
     function calcWindowSize(width) {

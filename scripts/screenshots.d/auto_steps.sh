@@ -5,59 +5,60 @@
 # due and the boiling screen shows its alarm; a second picture of it is
 # scrolled down to the gravity box and the buttons.
 
-# Logical places on a line page: the step list, its entries (33 apart, the
-# first at 72), the start/stop button, line B's menu entry, the step screen.
-STEPS_LIST="126 80"
-STEPS_START="446 81"
-STEPS_MENU_B="22 110"
-STEPS_SCREEN="200 400"
+STEPS_SCREENS=(auto1Fuellen auto2Einmaischen auto3Rasten auto4Abmaischen auto5Laeutern auto6Heizen auto7Kochen)
 
-# Starts the page's line at the step of list entry $1 (0 = first) and shoots it.
+# steps_run_at PAGE ENTRY STEP TAG: starts the page's line at list entry
+# ENTRY (0 = first) and shoots the screen of step STEP (1 to 7) running.
 steps_run_at() {
-    local entry=$1 name=$2
-    click $STEPS_LIST
-    click 100 $(( 72 + 33 * entry ))
-    hold $STEPS_START
-    sleep 1
-    shot "$name"
+    local page=$1 entry=$2 step=$3 tag=$4
+    local screen=${STEPS_SCREENS[$((step - 1))]}
+    press "$page/stepList/comboBox"
+    press "=p.entry('$page/stepList/comboBox', $entry)"
+    await "p.stepScreen('$page') !== null && p.stepScreen('$page').objectName === '$screen'" \
+          "Schritt $step ist gewählt"
+    hold "$page/startStopButton"
+    shot "auto_step${step}_$tag" "p.runsAt('$page', '$screen')" "Schritt $step läuft und wird gezeigt"
+}
+
+# Stops the page's line again.
+steps_stop() {
+    hold "$1/startStopButton"
+    await "!p.find('$1').running" "die Linie hält an"
 }
 
 for steps_theme in light dark; do
     for steps_plant in std 3v; do
-        if [ "$steps_plant" = std ]; then
-            steps_zones=4,0 steps_rows=5
-        else
-            steps_zones=4,4 steps_rows=6
-        fi
+        if [ "$steps_plant" = std ]; then steps_zones=4,0; else steps_zones=4,4; fi
         steps_tag=${steps_theme}_${steps_plant}
 
         EXTRA_ENV="TAVELL_STANDIN_ZONES=$steps_zones TAVELL_STANDIN_BOIL_HEAD_START=660" \
             start_program "auto_steps_$steps_tag" 0 "$SOURCE/py"
-        [ "$steps_theme" = dark ] && click 22 $(( steps_rows * 44 + 22 ))
+        [ "$steps_theme" = light ] || dark_theme
 
         # Filling asks how to start the main-infusion counter first.
-        hold $STEPS_START
-        xdotool key Escape
-        sleep 1
-        shot "auto_step1_$steps_tag"
-        hold $STEPS_START
+        hold pageAuto1/startStopButton
+        await "p.find('fuellenPopup').opened" "das Befüllen-Popup öffnet"
+        key Escape
+        shot "auto_step1_$steps_tag" "p.runsAt('pageAuto1', 'auto1Fuellen')" "Schritt 1 läuft und wird gezeigt"
+        steps_stop pageAuto1
         for steps_i in 2 3 4; do
-            steps_run_at $(( steps_i - 1 )) "auto_step${steps_i}_$steps_tag"
-            hold $STEPS_START
+            steps_run_at pageAuto1 $((steps_i - 1)) "$steps_i" "$steps_tag"
+            steps_stop pageAuto1
         done
-        steps_first_x=4
+        steps_page=pageAuto1 steps_first=4
         if [ "$steps_plant" = 3v ]; then
-            click $STEPS_MENU_B
-            steps_first_x=0
+            press menuAutoB
+            await "p.find('pageAuto2').isCurrent" "die Seite der Linie B ist offen"
+            steps_page=pageAuto2 steps_first=0
         fi
         for steps_i in 5 6 7; do
-            steps_run_at $(( steps_first_x + steps_i - 5 )) "auto_step${steps_i}_$steps_tag"
-            [ "$steps_i" = 7 ] || hold $STEPS_START
+            steps_run_at "$steps_page" $((steps_first + steps_i - 5)) "$steps_i" "$steps_tag"
+            [ "$steps_i" = 7 ] || steps_stop "$steps_page"
         done
-        xdotool mousemove $(( ${STEPS_SCREEN% *} * 2 )) $(( ${STEPS_SCREEN#* } * 2 ))
-        for _ in $(seq 15); do xdotool click 5; done
-        sleep 1
-        shot "auto_step7_scrolled_$steps_tag"
+        wheel "=p.find('stepFlick', p.stepScreen('$steps_page'))" 15
+        shot "auto_step7_scrolled_$steps_tag" \
+             "p.runsAt('$steps_page', 'auto7Kochen') && p.find('stepFlick', p.stepScreen('$steps_page')).flickable.atYEnd" \
+             "Schritt 7 läuft, bis zum Ende geblättert"
         stop_program
     done
 done

@@ -4,26 +4,24 @@
 # scripts/screenshots.
 
 network_shots() {
-    local dark=$1 zones=$2
-    local suffix="${dark}_${zones/,/_}"
-    # With line B the menu has one entry more above the settings entry.
-    local extra=0
-    [ "$zones" = 4,0 ] || extra=44
+    local theme=$1 zones=$2
+    local suffix="${theme}_${zones/,/_}"
     EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" start_program "network_$suffix" 0 "$SOURCE/py"
-    if [ "$dark" = dark ]; then
-        click 22 $(( THEME_Y + extra ))
-    fi
-    click 22 $(( 3 * 44 + 22 + extra ))   # "Einstellungen"
-    click 500 25                          # the tab selection
-    click 200 84                          # "Netzwerk"
-    click 500 126                         # "Suche nach WLAN-Netzen"
-    sleep 1.5                             # the interfaces come with the first poll
-    shot "network_found_$suffix"
-    click 969 407                         # "Verbinden" of "Funkloch"
-    shot "network_password_$suffix"
-    click 324 213                         # "Verbinden" of the password page
-    sleep 0.5
-    shot "network_connecting_$suffix"
+    [ "$theme" = light ] || dark_theme
+    settings_tab 1
+    press scanButton
+    # The interfaces come with the first poll.
+    shot "network_found_$suffix" \
+         "!p.find('tabNetwork').scanPending && p.find('networks').children.length >= 4
+          && p.find('interfaces').children.length >= 3" "die gefundenen Netze und die Schnittstellen"
+    press "=p.find('lineButton', p.findBy('networks', function(o) { return o.ssid === 'Funkloch' }))"
+    shot "network_password_$suffix" \
+         "p.find('settingsStack').currentIndex === p.find('settingsPage').loginIndex
+          && p.find('essidLabel').text.indexOf('Funkloch') >= 0" "die Passwortseite für Funkloch"
+    press connectButton
+    shot "network_connecting_$suffix" \
+         "p.find('settingsStack').currentIndex === 1 && p.find('tabNetwork').connecting" \
+         "der Netzwerk-Reiter, während die Verbindung zu Funkloch versucht wird"
     stop_program
 }
 

@@ -4,36 +4,27 @@
 # released, outputs open and blocked, a failed and an overheated zone sensor).
 SCHEME_DEMO="$SOURCE/tests/py/controllers/scheme_demo"
 
-# Turns the mouse wheel over the page area.
-wheel_down() {
-    xdotool mousemove $(( 500 * 2 )) $(( 400 * 2 )) sleep 0.2
-    for _ in $(seq "$1"); do xdotool click 5; sleep 0.05; done
-    sleep 0.8
-}
-
-# zones: "4,0" or "4,4"; the menu has one entry more with line B, which moves
-# the settings and theme entries down by one row.
 plant_shots() {
-    local zones=$1 theme=$2 extra=0
+    local zones=$1 theme=$2
     local name="plant_${zones/,/_}_$theme"
-    [ "$zones" = "4,4" ] && extra=44
     EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" start_program "$name" 0 "$SCHEME_DEMO"
-    [ "$theme" = dark ] && click 22 $(( 242 + extra ))
+    [ "$theme" = light ] || dark_theme
     if [ "$zones" = "4,4" ]; then
-        shot "${name}_scheme_2x-left"
-        click 994 570                   # next scheme view
-        shot "${name}_scheme_2x"
-        click 22 110                    # line B's page
-        shot "${name}_scheme_2x-right"
+        shot "${name}_scheme_2x-left" "p.schemeShown('pageAuto1', 0) && p.find('pageAuto1').isCurrent" \
+             "die linke Hälfte der Zwei-Kessel-Anlage"
+        press pageAuto1/schemeArea/schemeNext
+        shot "${name}_scheme_2x" "p.schemeShown('pageAuto1', 1)" "die ganze Zwei-Kessel-Anlage"
+        press menuAutoB
+        shot "${name}_scheme_2x-right" "p.find('pageAuto2').isCurrent && p.schemeShown('pageAuto2', 0)" \
+             "die rechte Hälfte der Zwei-Kessel-Anlage"
     else
-        shot "${name}_scheme_1x"
+        shot "${name}_scheme_1x" "p.schemeShown('pageAuto1', 0)" "die Ein-Kessel-Anlage"
     fi
-    click 22 $(( 154 + extra ))         # "Einstellungen"
-    click 500 28                        # tab selection
-    click 300 323                       # "Handbetrieb", the last entry
-    shot "${name}_manual_top"
-    wheel_down 15
-    shot "${name}_manual_bottom"
+    settings_tab 6
+    shot "${name}_manual_top" "p.find('tabManualOperation').item !== null
+                               && p.find('tabManualOperation').item.flickable.contentY === 0" "der Handbetrieb von oben"
+    wheel "=p.find('tabManualOperation').item.flickable" 15
+    shot "${name}_manual_bottom" "p.find('tabManualOperation').item.flickable.atYEnd" "der Handbetrieb bis zum Ende"
     stop_program
 }
 

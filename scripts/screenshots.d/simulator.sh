@@ -1,20 +1,24 @@
 # Simulator mode: the simulator window beside the main window, with the gear
 # button in the page container's corner, on a plant with one line ("4,0") and
-# one with line B ("4,4"), in both themes. Sourced by scripts/screenshots.
+# one with line B ("4,4"), in both themes. On the three-vessel plant a second
+# picture shows the scheme's second view, reached past the gear button.
+# Sourced by scripts/screenshots.
 
 simulator_shot() {
-    local name=$1 dark=$2 zones=$3
+    local name=$1 theme=$2 zones=$3
     EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" \
         EXTRA_INI=$'[python]\nsimulator=1\n[simulator]\nx=700\ny=40' \
         start_program "$name" 0 "$SOURCE/py"
-    if [ "$dark" = dark ]; then
-        # With line B the menu has one entry more above the theme entry.
-        if [ "$zones" = 4,0 ]; then click 22 "$THEME_Y"; else click 22 $(( THEME_Y + 44 )); fi
-    fi
-    # Move the mouse away from the controls.
+    [ "$theme" = light ] || dark_theme
     xdotool mousemove 1 1199
-    sleep 0.5
-    shot "$name"
+    local ready="p.find('simulatorLoader').item !== null && p.find('simulatorLoader').item.window.visible
+                 && p.schemeShown('pageAuto1', 0)"
+    shot "$name" "$ready" "das Simulatorfenster neben dem Automatikbetrieb"
+    if [ "$zones" = 4,4 ]; then
+        press pageAuto1/schemeArea/schemeNext
+        xdotool mousemove 1 1199
+        shot "${name}_scheme_2x" "p.schemeShown('pageAuto1', 1)" "die zweite Schemaansicht im Simulatorbetrieb"
+    fi
     stop_program
 }
 

@@ -1,6 +1,7 @@
 """The scheme pictures against the scheme forms: every valve, heat-zone, pump
 and non-return-valve position of SchemeForm.qml lies on the element drawn for
-it in img/src/scheme.py, and the committed pictures are as wide as drawn."""
+it in img/src/scheme.py, no pipe runs through a kettle temperature, and the
+committed pictures are as wide as drawn and as the forms take them to be."""
 
 import ast
 import importlib.util
@@ -82,11 +83,43 @@ def test_buttons_sit_on_their_elements(scheme, tables, form):
         assert near(drawing.elements["check"], pos[0] + 25 + left, pos[1] + 25, 8), (FORMS[form], pos)
 
 
+@pytest.fixture(scope="module")
+def form_widths():
+    """The picture widths the screens lay the scheme out with, before it is decoded."""
+    with open(os.path.join(ROOT, "qml", "content", "scheme", "SchemeForms.js"), encoding="utf-8") as f:
+        return ast.literal_eval(re.search(r"var widths = (\[[^\]]*\])", f.read()).group(1))
+
+
 @pytest.mark.parametrize("form", range(4))
-def test_pictures_are_rendered_from_the_drawing(scheme, form):
+def test_pictures_are_rendered_from_the_drawing(scheme, form_widths, form):
     drawing, left = scheme.forms()[FORMS[form]]
     for theme in scheme.THEMES:
         with open(os.path.join(ROOT, "img", f"schema-{FORMS[form]}{theme}.png"), "rb") as f:
             header = f.read(24)
         width, height = struct.unpack(">II", header[16:24])
         assert (width, height) == (drawing.width - left, scheme.HEIGHT)
+        assert width == form_widths[form]
+
+
+def segments(drawing):
+    """Every straight piece of every pipe and shaft, as ((x1, y1), (x2, y2))."""
+    for points in re.findall(r'<polyline class="\w+" points="([^"]*)"', "\n".join(drawing.parts)):
+        corners = [tuple(float(v) for v in p.split(",")) for p in points.split()]
+        yield from zip(corners, corners[1:])
+
+
+@pytest.mark.parametrize("form", range(4))
+def test_pipes_pass_behind_the_kettle_temperatures(scheme, form):
+    drawing, left = scheme.forms()[FORMS[form]]
+    top, bottom = scheme.TEMPERATURE_BAND
+    axes = [a for a in drawing.elements["kettle"] if a - scheme.TEMPERATURE_HALF_WIDTH >= left]
+    assert axes
+    for axis in axes:
+        x1, x2 = axis - scheme.TEMPERATURE_HALF_WIDTH, axis + scheme.TEMPERATURE_HALF_WIDTH
+        for (ax, ay), (bx, by) in segments(drawing):
+            # Pipes run straight across or down, their stroke widening them
+            # by half its width to either side, not at their ends.
+            wide_x, wide_y = (4, 0) if ax == bx else (0, 4)
+            crosses = (min(ax, bx) - wide_x < x2 and max(ax, bx) + wide_x > x1
+                       and min(ay, by) - wide_y < bottom and max(ay, by) + wide_y > top)
+            assert not crosses, (FORMS[form], axis, (ax, ay), (bx, by))

@@ -424,11 +424,97 @@ Item {
             const below = page.schemeArea
             verify(page.narrow)
             tryVerify(function() { return below.y >= page.stepView.mapToItem(below.parent, 0, page.stepView.height).y })
-            compare(below.width, page.width - 2 * Common.spacing)
-            verify(below.height > 0)
             const scroller = findChild(page, "pageFlickable")
+            // The page's scroll bar has a strip of its own beside the scheme.
+            const bar = scroller.ScrollBar.vertical
+            compare(below.width, page.width - 2 * Common.spacing - bar.width)
+            verify(below.x + below.width <= bar.mapToItem(below.parent, 0, 0).x + 0.5)
+            verify(below.height > 0)
             verify(scroller.interactive)
             verify(scroller.contentHeight > page.height)
+        }
+
+        // What lies wholly inside the item `frame` shows on screen.
+        function insideOf(item, frame) {
+            const tl = item.mapToItem(frame, 0, 0)
+            const br = item.mapToItem(frame, item.width, item.height)
+            return tl.x >= -0.5 && tl.y >= -0.5 && br.x <= frame.width + 0.5 && br.y <= frame.height + 0.5
+        }
+
+        function test_stepNamesShowWhole_data() {
+            return [{ tag: "one line", b: 0, line: 1 }, { tag: "line A beside line B", b: 4, line: 1 },
+                    { tag: "line B", b: 4, line: 2 }]
+        }
+
+        // No entry of a step box is cut at its arrow, at the page's real size.
+        function test_stepNamesShowWhole(data) {
+            TestHooks.setValue("heatZoneCountB", data.b)
+            const page = data.line === 1 ? pageA : pageB
+            base.currentIndex = data.line - 1
+            waitForRendering(page)
+            const box = page.stepList.comboBox
+            const metrics = Qt.createQmlObject("import QtQuick 2.15; FontMetrics { }", scene)
+            metrics.font = box.font
+            const room = box.contentItem.width - box.contentItem.leftPadding - box.contentItem.rightPadding
+            for (const name of page.stepModel)
+                verify(metrics.advanceWidth(name) <= room + 0.5, `'${name}' braucht ${metrics.advanceWidth(name)}, Platz ${room}`)
+            // The other two boxes keep room for their own texts.
+            verify(page.recipeList.width >= 100)
+            verify(page.startStopButton.width >= 80)
+            metrics.destroy()
+        }
+
+        // Paging between the scheme's views does not reflow the steps beside
+        // it, and a single view fills its area (no empty band beside it).
+        function test_schemeAreaKeepsItsSize() {
+            TestHooks.setValue("heatZoneCountB", 4)
+            const area = pageA.schemeArea
+            waitForRendering(pageA)
+            const steps = pageA.stepView.width
+            const width = area.width
+            mouseClick(findChild(area, "schemeNext"))
+            compare(area.currentIndex, 1)
+            waitForRendering(pageA)
+            compare(area.width, width)
+            compare(pageA.stepView.width, steps)
+            TestHooks.setValue("heatZoneCountB", 0)
+            waitForRendering(pageA)
+            const view = area.view.currentItem
+            tryVerify(function() { return view.item !== null })
+            const form = view.item.form
+            fuzzyCompare(form.width * form.scale, area.width, 1)
+        }
+
+        // The hold button that moves a line on stays in view below the
+        // scrolling step column, and the column shows that it scrolls.
+        function test_holdButtonInViewBelowTheColumn_data() {
+            return [{ tag: "one line", b: 0, line: 1, step: Auto_.StepLautern, button: "nextButton" },
+                    { tag: "line B", b: 4, line: 2, step: Auto_.StepLautern, button: "nextButton" },
+                    { tag: "boiling", b: 0, line: 1, step: Auto_.StepKochen, button: "finishButton" }]
+        }
+
+        function test_holdButtonInViewBelowTheColumn(data) {
+            TestHooks.setValue("heatZoneCountB", data.b)
+            TestHooks.setRecipe(data.line, "hopfenVorderwurze", true)
+            TestHooks.setAutoActive(data.line, true)
+            TestHooks.setAutoStep(data.line, data.step)
+            const page = data.line === 1 ? pageA : pageB
+            base.currentIndex = data.line - 1
+            let screen = null
+            tryVerify(function() {
+                const loader = page.stepView.currentItem
+                screen = loader && loader.item
+                return screen && screen.isActive
+            })
+            waitForRendering(page)
+            const button = findChild(screen, data.button)
+            verify(button.visible)
+            // (once the step view has slid to the step)
+            tryVerify(function() { return insideOf(button, page) }, 2000, "der Knopf liegt außerhalb der Seite")
+            const flick = findChild(screen, "stepFlick")
+            verify(flick.scrollable, "die Spalte ist höher als ihr Platz")
+            verify(flick.scrollBar.visible)
+            TestHooks.setRecipe(data.line, "hopfenVorderwurze", false)
         }
 
         function test_pageReportsBecomingCurrent() {

@@ -52,7 +52,7 @@ Item {
             TestHooks.setValue("hauptgussMax", 250)
             TestHooks.setAutoActive(1, false)
             TestHooks.setAutoActive(2, false)
-            for (const p of [prepareA(), prepareB(), base.fuellenPopup, base.recoveryPopup]) {
+            for (const p of [prepareA(), prepareB(), base.fuellenPopup, base.recoveryPopup, base.powerPopup]) {
                 if (p.visible) {
                     p.reject()
                     tryCompare(p, "visible", false)
@@ -300,6 +300,30 @@ Item {
             verify(!boxB.checked)
             TestHooks.setRecovery(1, -1, "")
             TestHooks.setRecovery(2, -1, "")
+        }
+
+        // Every popup centres on the page area right of the side menu, those
+        // the controller asks for as the pages' own.
+        function test_popupsCentreOnThePageArea() {
+            TestHooks.setValue("heatZoneCountB", 0)
+            const view = findChild(base, "pageView")
+            const centre = view.mapToItem(base, view.width / 2, view.height / 2)
+            Auto_.auto1PopupPrepare()
+            Gui.requestPopup(Gui.PopupRecovery, 12)
+            Gui.requestPopup(Gui.PopupFullen, 13)
+            base.powerPopup.open()
+            for (const popup of [prepareA(), base.recoveryPopup, base.fuellenPopup, base.powerPopup]) {
+                tryCompare(popup, "opened", true)
+                const item = popup.contentItem.parent
+                const mid = item.mapToItem(base, item.width / 2, item.height / 2)
+                fuzzyCompare(mid.x, centre.x, 1, popup.objectName)
+                fuzzyCompare(mid.y, centre.y, 1, popup.objectName)
+            }
+            for (const popup of [base.powerPopup, base.fuellenPopup, base.recoveryPopup, prepareA()]) {
+                popup.reject()
+                tryCompare(popup, "visible", false)
+            }
+            TestHooks.setValue("heatZoneCountB", -1)
         }
 
         function test_recoveryPopupAbbrechenRejects() {

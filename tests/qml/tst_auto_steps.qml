@@ -243,11 +243,11 @@ Item {
             compare(findChild(findChild(s, "hopRow2"), "hopSubtitle").text,
                     `${Recipes.autoA.hopfenTimers[1]} Minuten vor Kochende`)
             compare(findChild(findChild(s, "hopRow1"), "hopComment").text, "keine Anmerkung angegeben")
-            // The due addition is drawn red only while boiling with an alarm.
+            // The due addition is drawn in the alarm colour only while boiling with an alarm.
             runAt(1, Auto_.StepKochen)
             TestHooks.setHopfenTimer(1, true)
             const time2 = findChild(findChild(s, "hopRow2"), "hopTime")
-            verify(Qt.colorEqual(time2.color, "red"))
+            verify(Qt.colorEqual(time2.color, Common.colorAlarmText))
             verify(Qt.colorEqual(findChild(findChild(s, "hopRow1"), "hopTime").color, Common.fg1))
             TestHooks.setHopfenTimer(1, false)
             verify(Qt.colorEqual(time2.color, Common.fg1))

@@ -111,7 +111,7 @@ Item {
             const found = []
             for (let i = 0; i < overlay.children.length; ++i) {
                 const c = overlay.children[i]
-                if (c.visible && c.color !== undefined && Qt.colorEqual(c.color, "#80000000"))
+                if (c.visible && c.color !== undefined && Qt.colorEqual(c.color, Common.colorDim))
                     found.push(c)
             }
             return found

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtTest 1.2
 import tavell.testing 1.0
 import tavell.gui 1.0
@@ -128,9 +129,30 @@ Item {
             Gui.toastNotify("gespeichert", "", Gui.ColorTransparent, 0)
             compare(base.toast.interval, 1000)
             compare(base.toast.iconUrl, "qrc:/img/exclamation-triangle.svg")
-            verify(Qt.colorEqual(base.toast.color, "transparent"))
+            // Asked for no colour: shown on the theme's toast colour.
+            verify(Qt.colorEqual(base.toast.tone, "transparent"))
+            verify(Qt.colorEqual(base.toast.color, Common.colorToast))
             Gui.toastNotify("x", "qrc:/img/save.svg", 9, 50)
-            verify(Qt.colorEqual(base.toast.color, "transparent"))
+            verify(Qt.colorEqual(base.toast.tone, "transparent"))
+            verify(Qt.colorEqual(base.toast.color, Common.colorToast))
+            tryCompare(base.toast, "visible", false, 1000)
+        }
+
+        // Whatever colour a toast is asked for, its text reads on what it
+        // shows, in both themes.
+        function test_toastTextReads() {
+            const text = findChild(base.toast, "toastText")
+            for (const theme of [Material.Dark, Material.Light]) {
+                Common.theme = theme
+                for (const ask of [function() { Gui.toastWarn("Achtung", 100) },
+                                   function() { Gui.toastNotify("grün", "", Gui.ColorGreen, 100) },
+                                   function() { Gui.toastNotify("ohne", "", Gui.ColorTransparent, 100) }]) {
+                    ask()
+                    verify(base.toast.color.a > 0.99)
+                    verify(Common.contrast(text.color, base.toast.color) >= 4.5, `${text.color} auf ${base.toast.color}`)
+                }
+            }
+            Common.theme = Material.Dark
             tryCompare(base.toast, "visible", false, 1000)
         }
 
@@ -141,7 +163,9 @@ Item {
             verify(!findChild(bar, "topPowerButton").visible)
             compare([tabs.itemAt(0).text, tabs.itemAt(1).text, tabs.itemAt(2).text], ["Automatik", "Rezepte", "Settings"])
             compare(base.toast.parent, bar)
-            compare([base.toast.x, base.toast.y, base.toast.height], [0, 0, bar.height])
+            // Beside the collapsed menu, whose icons it must not cover.
+            verify(base.toast.x >= base.sideMenu.collapsedWidth)
+            compare([base.toast.y, base.toast.height], [0, bar.height])
         }
 
         function test_reportPageOnlyWithReportVisible() {

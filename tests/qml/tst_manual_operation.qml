@@ -109,15 +109,34 @@ Item {
             compare(scene.values, [[Values.HeatingSetpoint, 78]])
             compare(scene.actions, [Action_.HeatingA])
             verify(!box.checked)
-            // The strip is wider than the page now and scrolls.
+            // Line B's panels join the others; the panels wrap onto a further
+            // row rather than running beyond the page's right edge.
             const strip = findChild(tab, "strip")
-            tryVerify(function() { return strip.contentWidth > strip.width })
-            verify(strip.interactive)
-            strip.contentX = strip.contentWidth - strip.width
             waitForRendering(tab)
+            for (const name of ["tempsA", "tempsB", "inputs", "heatingA", "heatingB", "water"]) {
+                const panel = findChild(tab, name)
+                const right = panel.mapToItem(tab, panel.width, 0).x
+                verify(right <= strip.width + 0.5, `${name} endet bei ${right}, der Streifen bei ${strip.width}`)
+            }
+            verify(findChild(tab, "water").y > findChild(tab, "tempsA").y)
             mouseClick(findChild(tab, "heatingBBox"))
             compare(scene.values[1], [Values.HeatingBSetpoint, 99])
             compare(scene.actions[1], Action_.HeatingB)
+        }
+
+        // The check-box rows of the heating panels keep the pitch of the
+        // text rows beside them.
+        function test_panelRowsShareOnePitch() {
+            waitForRendering(tab)
+            const middle = function(name) {
+                const o = findChild(tab, name)
+                return o.mapToItem(tab, 0, o.height / 2).y
+            }
+            const boxes = middle("zoneBox_Zone3") - middle("zoneBox_Zone4")
+            const texts = middle("input2") - middle("input1")
+            verify(texts > 0)
+            fuzzyCompare(boxes, texts, 1)
+            fuzzyCompare(middle("zoneBox_Zone4") - middle("heatingABox"), texts, 1)
         }
 
         function test_blockedOutputEnabledOnlyWithoutSequenceOrWithHand() {

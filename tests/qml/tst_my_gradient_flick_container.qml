@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtTest 1.2
 import "qrc:/qml/base"
@@ -68,6 +69,23 @@ Item {
             tryVerify(() => !container.flickable.moving)
             verify(container.flickable.contentY > 0)
             compare(bands(container)[0], true)
+        }
+
+        // The scroll bar tells that the column goes on, and never covers it.
+        function test_scrollBarBesideTheColumnWhileScrollable() {
+            const container = createContainer()
+            const bar = container.scrollBar
+            verify(container.scrollable)
+            tryCompare(bar, "policy", ScrollBar.AlwaysOn)
+            verify(bar.visible && bar.width > 0)
+            const column = container.filler.parent
+            verify(column.width + bar.width <= container.flickable.width + 0.5)
+            compare(bar.mapToItem(container, 0, 0).x, column.mapToItem(container, column.width, 0).x)
+            container.filler.implicitHeight = 150
+            tryCompare(container, "scrollable", false)
+            tryVerify(function() { return bar.policy !== ScrollBar.AlwaysOn })
+            // Without a bar the column takes the whole width.
+            tryCompare(column, "width", container.flickable.width)
         }
 
         function test_noBandsWhenEverythingFits() {

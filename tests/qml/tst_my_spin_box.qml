@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls.Material 2.15
 import QtTest 1.2
 import "qrc:/qml/base"
 import "qrc:/qml/singletons"
@@ -117,6 +118,23 @@ Item {
             verify(!error.visible)
             compare(box.color, Common.bg1)
             compare(modifiedSpy.count, 0)
+        }
+
+        // At its limit the arrow is dimmed, not hidden: it keeps the
+        // disabled colour, which reads on the panel in both themes.
+        function test_arrowAtItsLimitStaysVisible() {
+            const box = createBox({ from: 1, to: 10, value: 1 })
+            const spin = child(box, "spinBox")
+            const down = spin.down.indicator
+            const up = spin.up.indicator
+            verify(!down.enabled)
+            verify(up.enabled)
+            compare(child(down, "bar").color, Common.fgDisabled)
+            compare(child(up, "bar").color, spin.Material.foreground)
+            box.value = 5
+            compare(child(down, "bar").color, spin.Material.foreground)
+            box.enabled = false
+            compare(spin.contentItem.color, Common.fgDisabled)
         }
 
         function test_errorCanBeSwitchedOff() {

@@ -210,6 +210,20 @@ Item {
             compare(hand.colorActive, Material.color(Material.Orange))
             compare(String(hand.iconSource), "qrc:/img/unlock.svg")
             compare(hand.toolTipText, "Handbetrieb sperren")
+            // Legible in every phase of the pulse, in both themes: the icon
+            // against both colours the disc runs between, hovered or not.
+            for (const theme of [Material.Dark, Material.Light]) {
+                Common.theme = theme
+                for (const phase of [hand.colorPulseFrom, hand.colorActive])
+                    verify(Common.contrast(hand.iconColor, phase) >= 3, `${hand.iconColor} auf ${phase}`)
+                verify(Common.contrast(hand.colorPulseFrom, hand.colorActive) >= 1.5)
+                mouseMove(hand, hand.width / 2, hand.height / 2)
+                tryCompare(hand, "hovered", true)
+                wait(300)   // past the hover's darkening, had it any
+                const shown = findChild(hand, "background").color
+                verify(Common.contrast(hand.iconColor, Qt.rgba(shown.r, shown.g, shown.b, 1)) >= 3, `gezeigt: ${shown}`)
+                mouseMove(hand, -20, -20)
+            }
             // 18 from the left edge in the right part, level with the stirrer box.
             compare(hand.x, 18)
             const box = findChild(f, "freqRw2")

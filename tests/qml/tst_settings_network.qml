@@ -68,6 +68,19 @@ Item {
             return rows("networks").map(r => r.ssid)
         }
 
+        // "5GHz" keeps clear of the row's button.
+        function test_bandLabelApartFromButton() {
+            TestHooks.setWifiIs5GHz(true)
+            const row = findChild(tab, "currentNetwork")
+            waitForRendering(row)
+            const band = findChild(row, "bandLabel")
+            const button = findChild(row, "lineButton")
+            compare(band.text, "5GHz")
+            const textEnd = band.mapToItem(row, (band.width + band.contentWidth) / 2, 0).x
+            verify(button.mapToItem(row, 0, 0).x - textEnd >= Common.spacing,
+                   `Text endet bei ${textEnd}, Knopf beginnt bei ${button.mapToItem(row, 0, 0).x}`)
+        }
+
         function test_currentNetworkRow() {
             const current = findChild(tab, "currentNetwork")
             const quality = findChild(current, "qualityLabel")

@@ -123,6 +123,23 @@ Item {
             compare(found.helpTitle, "Button Simulator")
         }
 
+        // The gear in the corner leaves the scheme's paging buttons free: the
+        // second view of a three-vessel plant is reached past it.
+        function test_gearLeavesTheSchemePagerFree() {
+            startBase(4)
+            const gear = findChild(base, "simulatorButton")
+            const area = findChild(findChild(base, "pageAuto1"), "schemeArea")
+            const next = findChild(area, "schemeNext")
+            waitForRendering(base)
+            const g = gear.mapToItem(base, 0, 0)
+            const n = next.mapToItem(base, 0, 0)
+            const apart = n.x + next.width <= g.x || g.x + gear.width <= n.x
+                          || n.y + next.height <= g.y || g.y + gear.height <= n.y
+            verify(apart, `Weiter ${JSON.stringify(n)} ${next.width}x${next.height}, Zahnrad ${JSON.stringify(g)}`)
+            mouseClick(next)
+            compare(area.currentIndex, 1)
+        }
+
         function test_momentaryButtonDraggedOffLetsGo() {
             startBase(0)
             const green = part("simStart")

@@ -69,8 +69,9 @@ Item {
         // while it slides does not reach the buttons).
         function showSubTab(index) {
             page.currentIndex = index
-            const list = child("updatesView").contentItem
-            tryVerify(function() { return Math.abs(list.contentX - index * list.width) < 0.5 }, 2000)
+            const view = child("updatesView")
+            const list = view.contentItem
+            tryVerify(function() { return Math.abs(list.contentX - index * (list.width + view.spacing)) < 0.5 }, 2000)
         }
 
         function waitForSlide(tab) {
@@ -97,8 +98,16 @@ Item {
 
             TestHooks.setShellUpgradables([scene.rowTavell])
             compare(heading.text, "Es ist ein Update für ein Tavell-Paket verfügbar")
-            verify(Qt.colorEqual(panel.color, Material.color(Material.Green)))
+            verify(Qt.colorEqual(panel.color, Common.colorPositive))
             verify(child("availableHint").visible)
+
+            // Every text of the panel reads on it, in both themes.
+            for (const theme of [Material.Dark, Material.Light]) {
+                Common.theme = theme
+                for (const name of ["updatesHeading", "searchHint", "availableHint"])
+                    verify(Common.contrast(child(name).color, panel.color) >= 4.5, `${name} in ${theme}`)
+            }
+            Common.theme = Material.Dark
 
             TestHooks.setShellUpgradables([scene.rowTavell, scene.rowPico])
             TestHooks.setShellInstalled([{ name: "a" }, { name: "b" }, { name: "c" }])

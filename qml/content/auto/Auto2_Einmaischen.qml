@@ -30,7 +30,8 @@ StepScreen {
         Layout.fillWidth: true
     }
 
-    MyGreenDelayButton {
+    // Always in view below the scrolling column: the step's way on.
+    footer: MyGreenDelayButton {
         id: nextBtn
 
         objectName: "nextButton"

@@ -43,7 +43,8 @@ StepScreen {
         Layout.fillWidth: true
     }
 
-    MyGreenDelayButton {
+    // Always in view below the scrolling column: the step's way on.
+    footer: MyGreenDelayButton {
         objectName: "nextButton"
         text: "Starte Läutern"
         enabled: root.isActive && Auto_.lauterruheFinished

@@ -124,7 +124,8 @@ StepScreen {
         }
     }
 
-    MyGreenDelayButton {
+    // Always in view below the scrolling column: the step's way on.
+    footer: MyGreenDelayButton {
         objectName: "nextButton"
         text: "Starte Kochen"
         enabled: root.isActive

@@ -18,8 +18,8 @@ StepScreen {
         text: HopfenTimer.status
         textFormat: Text.PlainText
         color: !AutoExt.activeX ? Common.fg1
-             : HopfenTimer.alarm ? "red"
-             : HopfenTimer.success ? "green" : Common.fg1
+             : HopfenTimer.alarm ? Common.colorAlarmText
+             : HopfenTimer.success ? Common.colorSuccessText : Common.fg1
         font.bold: true
         font.pointSize: Common.hSize1
         wrapMode: Text.Wrap
@@ -79,7 +79,8 @@ StepScreen {
         Layout.fillWidth: true
     }
 
-    MyGreenDelayButton {
+    // Always in view below the scrolling column: the step's way on.
+    footer: MyGreenDelayButton {
         objectName: "finishButton"
         text: "Abschließen"
         enabled: Auto_.waitForAckn

@@ -118,6 +118,18 @@ Page {
             showEntry(position)
     }
 
+    // The width the step box needs to show its longest entry whole (no step
+    // name cut at the box's arrow). The three boxes share the row equally
+    // while it is wide enough; where it is not, the others give way.
+    readonly property real stepBoxWidth_: {
+        let widest = 0
+        for (let i = 0; i < stepModel.length; ++i)
+            widest = Math.max(widest, entryMetrics_.advanceWidth(stepModel[i]))
+        const box = stepList_.comboBox
+        return Math.ceil(widest) + box.leftPadding + box.rightPadding + box.contentItem.leftPadding
+                + box.contentItem.rightPadding + 2 * Common.spacing
+    }
+
     // A selection box's list is as wide as its longest entry needs.
     function listWidth_(box, entries) {
         let widest = box.width
@@ -180,14 +192,19 @@ Page {
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
-        ScrollBar.vertical: ScrollBar { visible: root.narrow }
+        ScrollBar.vertical: ScrollBar {
+            id: pageBar_
+
+            visible: root.narrow
+        }
 
         ColumnLayout {
             id: stepsColumn_
 
             x: Common.spacing
             y: Common.spacing
-            width: root.narrow ? flick_.width - 2 * Common.spacing
+            // Narrow, the page scrolls: its bar keeps a strip of its own.
+            width: root.narrow ? flick_.width - 2 * Common.spacing - pageBar_.width
                                : flick_.width - scheme_.width - 3 * Common.spacing
             height: root.narrow ? implicitHeight : flick_.height - 2 * Common.spacing
             spacing: Common.spacing
@@ -240,7 +257,8 @@ Page {
                     helpText: Help.autoStepListText
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    Layout.preferredWidth: 1
+                    Layout.preferredWidth: root.stepBoxWidth_
+                    Layout.minimumWidth: root.stepBoxWidth_
 
                     MySelectionList {
                         id: stepList_
@@ -271,7 +289,7 @@ Page {
                     helpText: Help.autoRecipeListText
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    Layout.preferredWidth: 1
+                    Layout.preferredWidth: root.stepBoxWidth_
 
                     MySelectionList {
                         id: recipeList_
@@ -298,7 +316,7 @@ Page {
                     helpText: Help.autoActionListText
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    Layout.preferredWidth: 1
+                    Layout.preferredWidth: root.stepBoxWidth_
 
                     MyRectColLayout {
                         anchors.fill: parent
@@ -359,7 +377,8 @@ Page {
             fitHeight: !root.narrow
             x: root.narrow ? Common.spacing : flick_.width - width - Common.spacing
             y: root.narrow ? stepsColumn_.y + stepsColumn_.height + Common.spacing : Common.spacing
-            width: root.narrow ? flick_.width - 2 * Common.spacing : Math.min(implicitWidth, flick_.width / 2)
+            width: root.narrow ? flick_.width - 2 * Common.spacing - pageBar_.width
+                               : Math.min(implicitWidth, flick_.width / 2)
             height: root.narrow ? implicitHeight : flick_.height - 2 * Common.spacing
         }
     }

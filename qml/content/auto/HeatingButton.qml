@@ -34,7 +34,7 @@ ColumnLayout {
     Label {
         objectName: "heatingWarning"
         text: "Heizzonen die nicht unter Wasser stehen unbedingt deaktivieren, um Schäden an der Heizung zu vermeiden!"
-        color: "red"
+        color: Common.colorAlarmText
         font.bold: true
         wrapMode: Text.Wrap
         Layout.fillWidth: true

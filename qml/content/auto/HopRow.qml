@@ -65,7 +65,7 @@ Rectangle {
             objectName: "hopTime"
             text: root.timeText
             textFormat: Text.PlainText
-            color: root.alarm ? "red" : Common.fg1
+            color: root.alarm ? Common.colorAlarmText : Common.fg1
             font.bold: root.alarm
             font.pointSize: root.large ? Common.hSize1 : Common.fSize
             wrapMode: Text.Wrap

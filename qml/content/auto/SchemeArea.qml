@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
 import "../../base"
+import "../scheme/SchemeForms.js" as Forms
 
 // The plant scheme beside (or below) a line's steps: one scheme form per view,
 // scaled into the area, with buttons to page between the views.
@@ -20,12 +21,9 @@ Item {
     readonly property alias currentIndex: view_.currentIndex
     readonly property alias count: view_.count
     readonly property alias view: view_
-    // Width over height of the scheme shown now.
-    readonly property real aspect_: {
-        const form = view_.currentItem ? view_.currentItem.form_ : null
-        // Square until the picture, decoded in the background, gives the width.
-        return form && form.implicitWidth > 0 && form.implicitHeight > 0 ? form.implicitWidth / form.implicitHeight : 1
-    }
+    // Width over height of the widest form: paging between the views keeps
+    // the area's size, so what stands beside it does not reflow.
+    readonly property real aspect_: Forms.widestAspect(forms)
     readonly property real pagerHeight_: pager_.visible ? pager_.implicitHeight : 0
 
     // Beside the steps the area is as wide as the scheme needs at its height;
@@ -58,8 +56,6 @@ Item {
             // decoded off the GUI thread: the page shows at once and the scheme
             // joins it a moment later.
             LazyLoader {
-                readonly property Item form_: item ? item.form : null
-
                 objectName: "schemeView_" + modelData
                 wanted: SwipeView.isCurrentItem && root.shown
                 asynchronous: true
@@ -75,6 +71,8 @@ Item {
         objectName: "schemePager"
         anchors.left: parent.left
         anchors.right: parent.right
+        // Clear of the simulator's gear in the page area's corner.
+        anchors.rightMargin: Common.cornerButtonWidth
         anchors.bottom: parent.bottom
         visible: view_.count > 1
 

@@ -6,7 +6,9 @@ import tavell.recipes 1.0
 import "../../base"
 import "../../singletons"
 
-// Frame of a step screen: an optional fixed headline and a scrolling column.
+// Frame of a step screen: an optional fixed headline, a scrolling column and
+// an optional fixed footer (the hold button that moves the line on, which
+// must not scroll out of reach).
 // Steps up to mashing out belong to line A, the later ones to the cooking line.
 Item {
     id: root
@@ -22,11 +24,14 @@ Item {
     readonly property Recipe recipe: lineB ? Recipes.autoB : Recipes.autoA
     default property alias content: flick_.content
     property alias header: header_.data
+    property alias footer: footer_.data
 
     // All of the content: a host that scrolls by itself can show it whole.
     // The laid-out heights: reading the headline's implicit height here would
     // re-enter its layout while a wrapped text takes a new width.
-    implicitHeight: (header_.visible ? header_.height + Common.spacing : 0) + flick_.flickable.contentHeight
+    implicitHeight: (header_.visible ? header_.height + Common.spacing : 0)
+                    + flick_.flickable.contentHeight
+                    + (footer_.visible ? footer_.height + Common.spacing : 0)
     visible: SwipeView.view ? SwipeView.isCurrentItem : true
 
     ColumnLayout {
@@ -47,6 +52,15 @@ Item {
             objectName: "stepFlick"
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+
+        ColumnLayout {
+            id: footer_
+
+            objectName: "stepFooter"
+            visible: children.length > 0
+            spacing: Common.spacing
+            Layout.fillWidth: true
         }
     }
 }

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import tavell.values 1.0
 import "../../singletons"
+import "../../base"
 
 // Filling popup the controller asks for before the main infusion: how the
 // main-infusion counter starts and whether the global counter is reset. The
@@ -107,7 +108,7 @@ MyPopup {
             onClicked: number_.contentItem.forceActiveFocus()
         }
 
-        SpinBox {
+        ThemedSpinBox {
             id: number_
 
             // Holding an arrow for the common delay makes it step by 10.

@@ -57,7 +57,7 @@ Popup {
     background: DialogBackground { }
 
     Overlay.modeless: Rectangle {
-        color: "#80000000"
+        color: Common.colorDim
         height: Common.mainHeight
     }
 

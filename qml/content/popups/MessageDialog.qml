@@ -25,6 +25,7 @@ Popup {
 
     objectName: "messageDialog"
     modal: true
+    Overlay.modal: ModalDim { }
     closePolicy: Popup.NoAutoClose
     anchors.centerIn: parent
     width: Math.min(600, parent ? parent.width - 20 : 600)

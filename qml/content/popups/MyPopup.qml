@@ -28,6 +28,7 @@ Popup {
     }
 
     modal: true
+    Overlay.modal: ModalDim { }
     anchors.centerIn: parent
     width: Math.min(450, Common.w1 > 0 ? Common.w1 : 450)
 

@@ -36,6 +36,7 @@ Popup {
 
     objectName: "questionDialog"
     modal: true
+    Overlay.modal: ModalDim { }
     closePolicy: Popup.NoAutoClose
     anchors.centerIn: parent
     width: Math.min(450, Common.w1 > 0 ? Common.w1 : 450)

@@ -6,18 +6,22 @@ import "../../singletons"
 import "../../base"
 
 // One short notice at a time; a new one replaces it and restarts the time.
+// A notice without a colour of its own (or a transparent one) shows on the
+// toast colour of the theme: it lies over the page and must stay readable.
 Rectangle {
     id: root
 
     property url iconUrl: "qrc:/img/save.svg"
     property alias text: label_.text
     property alias interval: timer_.interval
+    // The colour asked for; "transparent" when none was given.
+    property color tone: "transparent"
 
     function notify(text, iconUrl, options) {
         if (iconUrl)
             root.iconUrl = iconUrl
         const opts = options || {}
-        color = opts.color ? opts.color : "transparent"
+        tone = opts.color ? opts.color : "transparent"
         timer_.interval = opts.duration ? opts.duration : 1000
         label_.text = Dialogs.shownText(text)
         visible = true
@@ -31,7 +35,10 @@ Rectangle {
 
     objectName: "toast"
     visible: false
-    color: "transparent"
+    color: tone.a > 0 ? tone : Common.colorToast
+    border.color: Common.fg2
+    border.width: tone.a > 0 ? 0 : 1
+    radius: Common.spacing
     width: icon_.width + label_.implicitWidth + 30
     z: 100
 
@@ -43,11 +50,13 @@ Rectangle {
         height: parent.height * 2 / 3
         width: height
         source: root.iconUrl
+        color: label_.color
     }
     Label {
         id: label_
         objectName: "toastText"
         textFormat: Text.PlainText
+        color: root.tone.a > 0 ? Common.textOn(root.tone) : Common.fgToast
         anchors.left: icon_.right
         anchors.leftMargin: 10
         anchors.verticalCenter: parent.verticalCenter

@@ -27,6 +27,7 @@ TextArea {
     wrapMode: TextEdit.Wrap
     selectByMouse: true
     color: Common.fg1
+    placeholderTextColor: Common.fg2
 
     onSourceChanged: if (ready_ && text !== source) text = source
     onTextChanged: if (ready_) timer_.restart()

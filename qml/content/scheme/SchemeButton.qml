@@ -49,17 +49,20 @@ Item {
                                                                : secondary ? colorSecondary : "#A0808080"
     readonly property bool backgroundOpaque: (active || warning || secondary || (error && bgOpaqueOnError))
                                              && !(active && error)
-    readonly property color iconColor: Qt.tint(Common.fg1, tintOf_(error ? colorError
-                                                                   : warning ? colorWarning
-                                                                             : active ? colorActive : colorIdle))
+    property color iconColor: Qt.tint(Common.fg1, tintOf_(error ? colorError
+                                                          : warning ? colorWarning
+                                                                    : active ? colorActive : colorIdle))
+    // Where a pulse starts from and returns to.
+    property color colorPulseFrom: colorIdle
 
     signal clicked()
 
     // Hovering darkens the background, except that of an active button
     // that keeps its size and colour.
     readonly property bool keepsActiveLook_: scaleWhenActive && active
-    property real hoverDark_: hovered && !keepsActiveLook_ ? 1 : 0
-    property color pulseColor_: colorIdle
+    // A pulsing button only grows: its colours are the pulse's.
+    property real hoverDark_: hovered && !keepsActiveLook_ && !pulsing ? 1 : 0
+    property color pulseColor_: colorPulseFrom
 
     function tintOf_(c) {
         return Qt.rgba(c.r, c.g, c.b, 0.5)
@@ -79,10 +82,10 @@ Item {
 
         running: root.pulsing && root.visible
         loops: Animation.Infinite
-        onStopped: root.pulseColor_ = root.colorIdle
+        onStopped: root.pulseColor_ = root.colorPulseFrom
 
-        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorIdle; to: root.colorActive; duration: 750 }
-        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorActive; to: root.colorIdle; duration: 750 }
+        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorPulseFrom; to: root.colorActive; duration: 750 }
+        ColorAnimation { target: root; property: "pulseColor_"; from: root.colorActive; to: root.colorPulseFrom; duration: 750 }
     }
 
     Rectangle {

@@ -1,9 +1,9 @@
 import QtQuick 2.15
-import QtQuick.Controls.Material 2.15
 import tavell.actuator 1.0
 import tavell.auto 1.0
 import tavell.values 1.0
 import "../../singletons"
+import "SchemeForms.js" as Forms
 
 // One of the four forms of the plant scheme: "1x" (one kettle), "2x-left"
 // (left part of the two-kettle plant), "2x" (two kettles) and "2x-right"
@@ -15,10 +15,10 @@ Item {
 
     property string form: "1x"
 
-    readonly property int formIndex: Math.max(0, ["1x", "2x-left", "2x", "2x-right"].indexOf(form))
+    readonly property int formIndex: Forms.index(form)
     readonly property bool hasLineA: formIndex < 3
     readonly property bool hasLineB: formIndex >= 2
-    readonly property string pictureStem: ["schema-", "schema-2x-left-", "schema-2x-", "schema-2x-right-"][formIndex]
+    readonly property string pictureStem: Forms.pictureStems[formIndex]
     readonly property alias picture: picture_
 
     // Positions per form, in the order "1x", "2x-left", "2x", "2x-right";
@@ -70,9 +70,10 @@ Item {
     readonly property real stirrerBoxY_: 10
     readonly property real kettleTempCentreY_: stirrerBoxY_ + rw1Box_.height / 2 + 165
 
-    implicitHeight: 1000
-    implicitWidth: picture_.implicitWidth
-    height: 1000
+    // Known before the picture, which is decoded in the background.
+    implicitHeight: Forms.height
+    implicitWidth: Forms.widths[formIndex]
+    height: Forms.height
 
     Image {
         id: picture_
@@ -250,7 +251,11 @@ Item {
         visible: AutoExt.active
         active: Auto_.handEnabled
         pulsing: active
-        colorActive: Material.color(Material.Orange)
+        // Released hand operation matters for safety: the disc pulses
+        // between two oranges and the icon reads in every phase.
+        colorActive: Common.colorHandReleased
+        colorPulseFrom: Common.colorHandReleasedPulse
+        iconColor: active ? Common.fgOnHandReleased : Common.fg1
         iconSource: active ? "qrc:/img/unlock.svg" : "qrc:/img/lock.svg"
         toolTipText: "Handbetrieb " + (active ? "sperren" : "freigeben")
         helpTitle: Help.schemeBtnHandTitle

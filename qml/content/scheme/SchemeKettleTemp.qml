@@ -8,10 +8,13 @@ Label {
 
     property var temperature
 
+    // The band the scheme's drawing keeps clear of pipes (img/src/scheme.py).
     width: 190
+    height: 50
     text: ValuesExt.getTempStr(temperature)
     textFormat: Text.PlainText
     horizontalAlignment: Text.AlignHCenter
+    verticalAlignment: Text.AlignVCenter
     color: Common.fg1
     font.pointSize: 30
     elide: Text.ElideRight

@@ -11,8 +11,9 @@ import "../../base"
 import "../../singletons"
 
 // Manual-operation tab ("Handbetrieb"): every output as a button, the
-// temperatures, inputs, heating automations and water figures in a strip
-// that scrolls sideways, and the drives with their frequencies.
+// temperatures, inputs, heating automations and water figures in panels that
+// wrap onto further rows where the page is too narrow for all of them (none
+// lies beyond the right edge), and the drives with their frequencies.
 MyGradientFlickContainer {
     id: root
 
@@ -101,9 +102,12 @@ MyGradientFlickContainer {
         }
     }
 
+    // One line of a panel: texts and check boxes share one pitch.
     component Value: Label {
         color: Common.fg1
         textFormat: Text.PlainText
+        verticalAlignment: Text.AlignVCenter
+        Layout.preferredHeight: Common.rowHeight
     }
 
     component ZoneBox: RowLayout {
@@ -118,6 +122,7 @@ MyGradientFlickContainer {
             objectName: "zoneBox_" + parent.name.replace(" ", "")
             text: parent.name
             held: parent.ticked
+            verticalPadding: (Common.rowHeight - implicitIndicatorHeight) / 2
             onRequested: Values.toPy(parent.code, wanted)
         }
 
@@ -125,7 +130,7 @@ MyGradientFlickContainer {
     }
 
     component Panel: MyRectColLayout {
-        Layout.alignment: Qt.AlignTop
+        spacing: 0
     }
 
     MyWarning {
@@ -142,164 +147,158 @@ MyGradientFlickContainer {
     Heading { text: "230 VAC Ausgänge" }
     OutputRows { objectName: "rows230V"; rows: root.rows230V }
 
-    Flickable {
+    Flow {
         id: strip_
 
         objectName: "strip"
-        contentWidth: stripRow_.implicitWidth
-        contentHeight: stripRow_.implicitHeight
-        flickableDirection: Flickable.HorizontalFlick
-        interactive: contentWidth > width
-        boundsBehavior: Flickable.StopAtBounds
-        clip: true
+        spacing: Common.spacing
         Layout.fillWidth: true
-        // Room for the scroll bar below the columns.
-        Layout.preferredHeight: contentHeight + 3 * Common.spacing
         Layout.topMargin: Common.spacing
 
-        ScrollBar.horizontal: ScrollBar { }
+        Panel {
+            objectName: "tempsA"
 
-        RowLayout {
-            id: stripRow_
-
-            spacing: Common.spacing
-
-            Panel {
-                objectName: "tempsA"
-
-                Value { visible: Values.heatZoneCount > 3; text: "Temperatur Zone 4: " + ValuesExt.getTempStr(Values.tempZone4) }
-                Value { text: "Temperatur Zone 3: " + ValuesExt.getTempStr(Values.tempZone3) }
-                Value { text: "Temperatur Zone 2: " + ValuesExt.getTempStr(Values.tempZone2) }
-                Value { text: "Temperatur Zone 1: " + ValuesExt.getTempStr(Values.tempZone1) }
-                Value { text: "Temperatur Kessel: " + ValuesExt.getTempStr(Values.tempKessel) }
-                Value {
-                    objectName: "cpuTemp"
-                    text: "CPU-Temperatur: " + (typeof Values.cpuTemp === "number" ? Values.cpuTemp + " °C"
-                                                                                  : "Kann CPU-Temperatur nicht lesen")
-                }
-                Value {
-                    objectName: "kesselDruck"
-                    visible: Sensor.hasKesselDruck
-                    text: "Druck Kessel: " + Sensor.kesselDruck.toFixed(2) + " bar"
-                }
-                Value { text: "Nicht zugeordnete Sensoren:" }
-                Value { objectName: "unknownSensors"; text: root.unknownSensorsText }
+            Value { visible: Values.heatZoneCount > 3; text: "Temperatur Zone 4: " + ValuesExt.getTempStr(Values.tempZone4) }
+            Value { text: "Temperatur Zone 3: " + ValuesExt.getTempStr(Values.tempZone3) }
+            Value { text: "Temperatur Zone 2: " + ValuesExt.getTempStr(Values.tempZone2) }
+            Value { text: "Temperatur Zone 1: " + ValuesExt.getTempStr(Values.tempZone1) }
+            Value { text: "Temperatur Kessel: " + ValuesExt.getTempStr(Values.tempKessel) }
+            Value {
+                objectName: "cpuTemp"
+                text: "CPU-Temperatur: " + (typeof Values.cpuTemp === "number" ? Values.cpuTemp + " °C"
+                                                                              : "Kann CPU-Temperatur nicht lesen")
             }
-
-            Panel {
-                objectName: "tempsB"
-                visible: Values.heatZoneCountB > 0
-
-                Value { visible: Values.heatZoneCountB > 3; text: "Temperatur Zone B4: " + ValuesExt.getTempStr(Values.tempZoneB4) }
-                Value { text: "Temperatur Zone B3: " + ValuesExt.getTempStr(Values.tempZoneB3) }
-                Value { text: "Temperatur Zone B2: " + ValuesExt.getTempStr(Values.tempZoneB2) }
-                Value { text: "Temperatur Zone B1: " + ValuesExt.getTempStr(Values.tempZoneB1) }
-                Value { text: "Temperatur Kessel B: " + ValuesExt.getTempStr(Values.tempKesselB) }
+            Value {
+                objectName: "kesselDruck"
+                visible: Sensor.hasKesselDruck
+                text: "Druck Kessel: " + Sensor.kesselDruck.toFixed(2) + " bar"
             }
+            Value { text: "Nicht zugeordnete Sensoren:" }
+            Value {
+                objectName: "unknownSensors"
+                text: root.unknownSensorsText
+                // As many lines as there are sensors.
+                Layout.preferredHeight: -1
+            }
+        }
 
-            Panel {
-                objectName: "inputs"
+        Panel {
+            objectName: "tempsB"
+            visible: Values.heatZoneCountB > 0
 
-                Value { text: "Eingänge:"; font.bold: true }
+            Value { visible: Values.heatZoneCountB > 3; text: "Temperatur Zone B4: " + ValuesExt.getTempStr(Values.tempZoneB4) }
+            Value { text: "Temperatur Zone B3: " + ValuesExt.getTempStr(Values.tempZoneB3) }
+            Value { text: "Temperatur Zone B2: " + ValuesExt.getTempStr(Values.tempZoneB2) }
+            Value { text: "Temperatur Zone B1: " + ValuesExt.getTempStr(Values.tempZoneB1) }
+            Value { text: "Temperatur Kessel B: " + ValuesExt.getTempStr(Values.tempKesselB) }
+        }
 
-                GridLayout {
-                    columns: 2
-                    columnSpacing: Common.spacing
+        Panel {
+            objectName: "inputs"
 
-                    Repeater {
-                        model: [["Eingang 1 (Taster grün): ", Sensor.start], ["Eingang 2 (Taster rot): ", Sensor.stop],
-                                ["Eingang 3 (Flowmeter): ", Sensor.flow], ["Eingang 4 (Druckschalter): ", Sensor.pThreshold],
-                                ["Eingang 5 (LS1 - Heizungen): ", Sensor.ls1], ["Eingang 6 (LS2 - Rest): ", Sensor.ls2]]
+            Value { text: "Eingänge:"; font.bold: true }
 
-                        delegate: Value {
-                            text: modelData[0]
-                            Layout.row: index
-                            Layout.column: 0
-                        }
+            GridLayout {
+                columns: 2
+                columnSpacing: Common.spacing
+                rowSpacing: 0
+
+                Repeater {
+                    model: [["Eingang 1 (Taster grün): ", Sensor.start], ["Eingang 2 (Taster rot): ", Sensor.stop],
+                            ["Eingang 3 (Flowmeter): ", Sensor.flow], ["Eingang 4 (Druckschalter): ", Sensor.pThreshold],
+                            ["Eingang 5 (LS1 - Heizungen): ", Sensor.ls1], ["Eingang 6 (LS2 - Rest): ", Sensor.ls2]]
+
+                    delegate: Value {
+                        text: modelData[0]
+                        Layout.row: index
+                        Layout.column: 0
                     }
+                }
 
-                    Repeater {
-                        model: [Sensor.start, Sensor.stop, Sensor.flow, Sensor.pThreshold, Sensor.ls1, Sensor.ls2]
+                Repeater {
+                    model: [Sensor.start, Sensor.stop, Sensor.flow, Sensor.pThreshold, Sensor.ls1, Sensor.ls2]
 
-                        delegate: InputRect {
-                            objectName: "input" + (index + 1)
-                            active: modelData.state
-                            Layout.row: index
-                            Layout.column: 1
-                        }
+                    delegate: InputRect {
+                        objectName: "input" + (index + 1)
+                        active: modelData.state
+                        Layout.row: index
+                        Layout.column: 1
                     }
                 }
             }
+        }
 
-            Panel {
-                objectName: "heatingA"
+        Panel {
+            objectName: "heatingA"
 
-                Value { text: "Heizungsautomatik" + (root.special ? " 1" : "") + ":"; font.bold: true }
+            Value { text: "Heizungsautomatik" + (root.special ? " 1" : "") + ":"; font.bold: true }
 
-                StateCheckBox {
-                    objectName: "heatingABox"
-                    text: "Automatik " + root.setpointA + " °C"
-                    enabled: !AutoExt.active
-                    held: Values.heatingActive
-                    onRequested: root.switchHeatingA()
-                }
-
-                ZoneBox {
-                    visible: Values.heatZoneCount > 3
-                    name: "Zone 4"; ticked: Values.heatZone4Enabled; code: Values.HeatZone4Enabled; on: Actuator.heatZone4.state
-                }
-                ZoneBox { name: "Zone 3"; ticked: Values.heatZone3Enabled; code: Values.HeatZone3Enabled; on: Actuator.heatZone3.state }
-                ZoneBox { name: "Zone 2"; ticked: Values.heatZone2Enabled; code: Values.HeatZone2Enabled; on: Actuator.heatZone2.state }
-                ZoneBox { name: "Zone 1"; ticked: Values.heatZone1Enabled; code: Values.HeatZone1Enabled; on: Actuator.heatZone1.state }
+            StateCheckBox {
+                objectName: "heatingABox"
+                text: "Automatik " + root.setpointA + " °C"
+                verticalPadding: (Common.rowHeight - implicitIndicatorHeight) / 2
+                enabled: !AutoExt.active
+                held: Values.heatingActive
+                onRequested: root.switchHeatingA()
             }
 
-            Panel {
-                objectName: "heatingB"
-                visible: root.special
+            ZoneBox {
+                visible: Values.heatZoneCount > 3
+                name: "Zone 4"; ticked: Values.heatZone4Enabled; code: Values.HeatZone4Enabled; on: Actuator.heatZone4.state
+            }
+            ZoneBox { name: "Zone 3"; ticked: Values.heatZone3Enabled; code: Values.HeatZone3Enabled; on: Actuator.heatZone3.state }
+            ZoneBox { name: "Zone 2"; ticked: Values.heatZone2Enabled; code: Values.HeatZone2Enabled; on: Actuator.heatZone2.state }
+            ZoneBox { name: "Zone 1"; ticked: Values.heatZone1Enabled; code: Values.HeatZone1Enabled; on: Actuator.heatZone1.state }
+        }
 
-                Value { text: "Heizungsautomatik 2:"; font.bold: true }
+        Panel {
+            objectName: "heatingB"
+            visible: root.special
 
-                StateCheckBox {
-                    objectName: "heatingBBox"
-                    text: "Automatik " + root.setpointB + " °C"
-                    enabled: !AutoExt.active
-                    held: Values.heatingBActive
-                    onRequested: root.switchHeatingB()
-                }
+            Value { text: "Heizungsautomatik 2:"; font.bold: true }
 
-                ZoneBox {
-                    visible: Values.heatZoneCountB > 3
-                    name: "Zone B4"; ticked: Values.heatZoneB4Enabled; code: Values.HeatZoneB4Enabled; on: Actuator.heatZoneB4.state
-                }
-                ZoneBox { name: "Zone B3"; ticked: Values.heatZoneB3Enabled; code: Values.HeatZoneB3Enabled; on: Actuator.heatZoneB3.state }
-                ZoneBox { name: "Zone B2"; ticked: Values.heatZoneB2Enabled; code: Values.HeatZoneB2Enabled; on: Actuator.heatZoneB2.state }
-                ZoneBox { name: "Zone B1"; ticked: Values.heatZoneB1Enabled; code: Values.HeatZoneB1Enabled; on: Actuator.heatZoneB1.state }
+            StateCheckBox {
+                objectName: "heatingBBox"
+                text: "Automatik " + root.setpointB + " °C"
+                verticalPadding: (Common.rowHeight - implicitIndicatorHeight) / 2
+                enabled: !AutoExt.active
+                held: Values.heatingBActive
+                onRequested: root.switchHeatingB()
             }
 
-            Panel {
-                objectName: "water"
+            ZoneBox {
+                visible: Values.heatZoneCountB > 3
+                name: "Zone B4"; ticked: Values.heatZoneB4Enabled; code: Values.HeatZoneB4Enabled; on: Actuator.heatZoneB4.state
+            }
+            ZoneBox { name: "Zone B3"; ticked: Values.heatZoneB3Enabled; code: Values.HeatZoneB3Enabled; on: Actuator.heatZoneB3.state }
+            ZoneBox { name: "Zone B2"; ticked: Values.heatZoneB2Enabled; code: Values.HeatZoneB2Enabled; on: Actuator.heatZoneB2.state }
+            ZoneBox { name: "Zone B1"; ticked: Values.heatZoneB1Enabled; code: Values.HeatZoneB1Enabled; on: Actuator.heatZoneB1.state }
+        }
 
-                Value { text: "Wasser"; font.bold: true }
+        Panel {
+            objectName: "water"
 
-                GridLayout {
-                    columns: 2
-                    columnSpacing: Common.spacing
+            Value { text: "Wasser"; font.bold: true }
 
-                    Value { text: "Wasser heiß: " }
-                    InputRect { objectName: "waterHot"; active: Actuator.mvWaterHot.state }
-                    Value { text: "Wasser kalt: " }
-                    InputRect { objectName: "waterCold"; active: Actuator.mvWaterCold.state }
-                    Value { text: "Global (l):" }
-                    Value { objectName: "filled"; text: Values.filled.toFixed(2) }
-                    Value { text: "Hauptguss (l):" }
-                    Value { text: Values.filledHg.toFixed(2) }
-                    Value { text: "Nachguss (l):" }
-                    Value { text: Values.filledNg.toFixed(2) }
-                    Value { text: "Füllrate (l/Min):" }
-                    Value { text: String(Values.fillrate) }
-                    Value { text: "Ticks:" }
-                    Value { text: String(Values.ticks) }
-                }
+            GridLayout {
+                columns: 2
+                columnSpacing: Common.spacing
+                rowSpacing: 0
+
+                Value { text: "Wasser heiß: " }
+                InputRect { objectName: "waterHot"; active: Actuator.mvWaterHot.state }
+                Value { text: "Wasser kalt: " }
+                InputRect { objectName: "waterCold"; active: Actuator.mvWaterCold.state }
+                Value { text: "Global (l):" }
+                Value { objectName: "filled"; text: Values.filled.toFixed(2) }
+                Value { text: "Hauptguss (l):" }
+                Value { text: Values.filledHg.toFixed(2) }
+                Value { text: "Nachguss (l):" }
+                Value { text: Values.filledNg.toFixed(2) }
+                Value { text: "Füllrate (l/Min):" }
+                Value { text: String(Values.fillrate) }
+                Value { text: "Ticks:" }
+                Value { text: String(Values.ticks) }
             }
         }
     }

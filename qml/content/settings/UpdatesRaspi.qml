@@ -93,6 +93,9 @@ Page {
             currentIndex: root.currentIndex
             interactive: false
             clip: true
+            // The sub-tabs lie apart by more than their buttons' shadows
+            // reach: nothing of a neighbour shows at the clipped edge.
+            spacing: 4 * Common.spacing
             Layout.fillWidth: true
             Layout.fillHeight: true
 

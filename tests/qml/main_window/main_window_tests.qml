@@ -31,13 +31,30 @@ TestCase {
         verify(toast.visible)
         compare(toast.text, "Rezept gespeichert")
         compare(String(toast.iconUrl), "qrc:/img/info-circle.svg")
-        verify(Qt.colorEqual(toast.color, "transparent"))
+        verify(Qt.colorEqual(toast.tone, "transparent"))
+        verify(Qt.colorEqual(toast.color, Common.colorToast))
         tryCompare(toast, "visible", false, 2000)
         Common.notify("Grün", { color: "green", duration: 50 })
         verify(toast.visible)
         verify(Qt.colorEqual(toast.color, "green"))
         compare(toast.interval, 50)
         tryCompare(toast, "visible", false, 1000)
+    }
+
+    // Behind a modal popup the page darkens, in the dark theme as in the light.
+    function test_modalPopupDarkensThePage() {
+        const popup = findChild(win.contentItem, "base").powerPopup
+        for (const dark of [true, false]) {
+            win.setTheme(dark ? 1 : 0)
+            popup.open()
+            tryCompare(popup, "opened", true)
+            const dim = findChild(win.overlay, "modalDim")
+            verify(dim && dim.visible)
+            verify(Common.luminance(dim.color) < 0.01, String(dim.color))
+            verify(dim.color.a >= 0.3)
+            popup.close()
+            tryCompare(popup, "visible", false)
+        }
     }
 
     // The keyboard is built after the first frame; once it is, it slides up

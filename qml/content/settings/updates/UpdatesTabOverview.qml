@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import tavell.shell 1.0
 import "../../../singletons"
@@ -18,7 +17,7 @@ MyGradientFlickContainer {
 
     MyRectColLayout {
         objectName: "updatesPanel"
-        color: root.available ? Material.color(Material.Green) : Common.bg1
+        color: root.available ? Common.colorPositive : Common.bg1
         Layout.fillWidth: true
 
         Label {
@@ -28,14 +27,15 @@ MyGradientFlickContainer {
                                                      : "Es sind aktuell keine Updates verfügbar"
             font.pointSize: Common.fSize2
             wrapMode: Text.Wrap
-            color: Common.fg1
+            color: root.available ? Common.fgOnPositive : Common.fg1
             Layout.fillWidth: true
         }
 
         Label {
+            objectName: "searchHint"
             text: "Neue Suche durch tippen/klicken auf 'Suche nach Updates'"
             wrapMode: Text.Wrap
-            color: root.available ? "lightgrey" : Common.fg2
+            color: root.available ? Common.fg2OnPositive : Common.fg2
             Layout.fillWidth: true
         }
 
@@ -44,7 +44,7 @@ MyGradientFlickContainer {
             visible: root.available
             text: "Für mehr Infos bitte den Tab/Reiter 'verfügbar' wählen"
             wrapMode: Text.Wrap
-            color: "lightgrey"
+            color: Common.fg2OnPositive
             Layout.fillWidth: true
         }
     }
