@@ -30,7 +30,7 @@ Flickable {
 
     function appendStdout(text) { appendHtml(toHtml(text)) }
 
-    function appendStderr(text) { appendHtml(`<font color="red">${toHtml(text)}</font>`) }
+    function appendStderr(text) { appendHtml(`<font color="${Common.colorErrorText}">${toHtml(text)}</font>`) }
 
     function clear() { tail_.clear() }
 

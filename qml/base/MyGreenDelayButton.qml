@@ -12,7 +12,7 @@ DelayButton {
     property bool isGreen: false
 
     delay: Common.delayButtonDelay
-    Material.background: isGreen ? Material.color(Material.Green) : undefined
+    Material.background: isGreen ? Common.colorOk : undefined
 
     onReleased: checked = false
 }

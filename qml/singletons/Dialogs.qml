@@ -41,12 +41,12 @@ QtObject {
 
     function colorFromCategory(category, fallback) {
         switch (category) {
-        case "info": return "blue"
+        case "info": return Common.colorDialogInfo
         case "warning": return Common.colorWarning
-        case "error": return "red"
-        case "success": return "green"
+        case "error": return Common.colorDialogError
+        case "success": return Common.colorDialogSuccess
         }
-        return fallback === undefined ? "gray" : fallback
+        return fallback === undefined ? Common.colorDialogNeutral : fallback
     }
 
     function takeId_(id) {

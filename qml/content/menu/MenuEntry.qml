@@ -12,7 +12,7 @@ Item {
     property string secondLine
     property bool active: false
     property bool tinted: false
-    property color tintColor: Qt.rgba(0, 0.5, 0, 0.5)
+    property color tintColor: Common.colorRunningTint
     property bool opened: false
     property real iconWidth: 44
     property color blinkColor: "transparent"
@@ -45,13 +45,13 @@ Item {
         Label {
             text: root.text
             textFormat: Text.PlainText
-            font.pixelSize: 15
+            font.pixelSize: Common.pxMenuText
         }
         Label {
             text: root.secondLine
             textFormat: Text.PlainText
             visible: text !== ""
-            font.pixelSize: 10
+            font.pixelSize: Common.pxMenuSecondLine
             color: Common.fg2
         }
     }

@@ -25,7 +25,7 @@ Page {
     function appendStderr(text) { console_.appendStderr(text) }
 
     function appendReturnValue(val) {
-        const color = val === 0 ? "green" : "red"
+        const color = val === 0 ? Common.colorOkText : Common.colorErrorText
         console_.appendHtml(`<b><font color="${color}">Flashen mit Rückgabe ${val} abgeschlossen</font></b>`)
         flashing = false
     }
@@ -73,7 +73,7 @@ Page {
 
             Rectangle {
                 objectName: "fileField"
-                color: root.fileUrl !== "" ? "green" : Common.colorWarning
+                color: root.fileUrl !== "" ? Common.colorOkText : Common.colorWarning
                 radius: Common.spacing
                 // As high as the button's visible face.
                 implicitHeight: chooseButton_.implicitHeight - chooseButton_.topInset - chooseButton_.bottomInset
