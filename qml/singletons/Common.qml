@@ -88,20 +88,21 @@ QtObject {
     readonly property color colorDialogError: "red"
     readonly property color colorDialogSuccess: "green"
     readonly property color colorDialogNeutral: "gray"
-    // texts that report a failure or a success in a console, a form or a
-    // debug row;
+    // texts that report a failure or a success (a console, a form);
     readonly property color colorErrorText: "red"
     readonly property color colorOkText: "green"
+    // a control that only a debug build shows;
+    readonly property color colorDebug: "red"
     // a plant input that is on or off, and a grey info panel;
     readonly property color colorInputOn: "green"
     readonly property color colorInputOff: "grey"
     readonly property color colorInfoPanel: "grey"
     // the plant scheme: outputs that are secondary, in warning or off, and
-    // texts on the light scheme picture;
+    // the band (drawn faint) behind a value shown on the picture;
     readonly property color colorSchemeSecondary: Material.color(Material.Yellow)
     readonly property color colorSchemeWarning: Material.color(Material.Purple)
     readonly property color colorSchemeOff: "#A0808080"
-    readonly property color fgScheme: "black"
+    readonly property color colorSchemeBand: "black"
     // the simulator's green start and red stop push buttons;
     readonly property color colorStartButton: Material.color(Material.Green, Material.Shade600)
     readonly property color colorStopButton: Material.color(Material.Red, Material.Shade600)

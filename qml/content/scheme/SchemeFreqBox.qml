@@ -24,7 +24,7 @@ HelpFrame {
 
     Rectangle {
         anchors.fill: parent
-        color: Common.fgScheme
+        color: Common.colorSchemeBand
         opacity: 0.2
         radius: 10
     }

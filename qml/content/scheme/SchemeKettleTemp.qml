@@ -20,7 +20,7 @@ Label {
     elide: Text.ElideRight
 
     background: Rectangle {
-        color: Common.fgScheme
+        color: Common.colorSchemeBand
         opacity: 0.2
         radius: 10
     }
