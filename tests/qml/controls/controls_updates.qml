@@ -29,10 +29,8 @@ Item {
                 const bar = t.findChild(screen, "updatesTabBar")
                 if (bar.currentIndex !== index) {
                     t.mouseClick(bar.itemAt(index))
-                    // The sub-tabs lie the view's spacing apart.
                     const list = t.findChild(screen, "updatesView").contentItem
-                    const step = list.width + list.spacing
-                    t.tryVerify(function() { return Math.abs(list.contentX - index * step) < 0.5 }, 2000)
+                    t.tryVerify(function() { return Math.abs(list.contentX - index * (list.width + list.spacing)) < 0.5 }, 2000)
                 }
                 return find(screen)
             }
