@@ -10,6 +10,9 @@ PlainButton {
 
     property bool active: false
 
+    // In capitals as the style's other buttons: the plain label takes only
+    // what is set on the button, not what the style gives it.
+    font.capitalization: Font.AllUppercase
     Material.background: active ? Common.colorOk : undefined
     icon.source: active ? "qrc:/img/check-lg.svg" : ""
 }

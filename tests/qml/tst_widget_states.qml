@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
 import "qrc:/qml/base"
@@ -17,6 +18,8 @@ Item {
         Component { id: progressComponent; MyGreenProgressButton { width: 200; text: "Flashen" } }
         Component { id: warningComponent; MyWarning { width: 300; title: "Achtung!"; text: "Text" } }
         Component { id: iconComponent; MyIcon { source: "qrc:/img/info-circle.svg" } }
+        Component { id: styleButtonComponent; Button { text: "Heizung aktivieren" } }
+        Component { id: greenCheckComponent; MyGreenCheckButton { text: "Heizung aktivieren" } }
 
         SignalSpy { id: closedSpy; signalName: "closed" }
 
@@ -47,6 +50,17 @@ Item {
             const bar = findChild(button, "progressBar")
             compare(button.clampedProgress, data.clamped)
             fuzzyCompare(bar.width, (button.width - button.leftInset - button.rightInset) * data.clamped, 0.01)
+        }
+
+        // The step screens' check buttons stand among the style's buttons:
+        // their label is written the same way, active or not.
+        function test_greenCheckLabelAsTheStyleWritesIt() {
+            const style = create(styleButtonComponent)
+            const button = create(greenCheckComponent)
+            for (const active of [false, true]) {
+                button.active = active
+                compare(button.contentItem.font.capitalization, style.contentItem.font.capitalization)
+            }
         }
 
         function test_progressBarOnlyWhileShown() {
