@@ -110,7 +110,7 @@ Item {
 
     Component.onCompleted: {
         Dialogs.overlay = root
-        Material.accent = "#6fa4ce"
+        Material.accent = Common.accent
         Common.h = Qt.binding(function() { return view_.height })
         Common.w1 = Qt.binding(function() { return view_.width })
         Common.fSize = Qt.binding(function() { return view_.font.pointSize })

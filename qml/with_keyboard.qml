@@ -30,7 +30,7 @@ ApplicationWindow {
     height: 600
     visible: true
     title: Gui.title
-    Material.accent: "#6fa4ce"
+    Material.accent: Common.accent
 
     onXChanged: setPosAndSize()
     onYChanged: setPosAndSize()

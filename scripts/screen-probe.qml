@@ -85,7 +85,7 @@ QtObject {
 
     // The open dialogs and popups, the one on top last.
     function openDialogs() {
-        return Dialogs._stack.map(function(id) { return Dialogs._open[id][0] })
+        return Dialogs.stack_.map(function(id) { return Dialogs.open_[id][0] })
     }
 
     // The step screen a line's page shows now (its objectName tells which).

@@ -10,7 +10,7 @@ Rectangle {
 
     implicitWidth: label_.implicitWidth + 2 * Common.spacing
     implicitHeight: label_.implicitHeight + 2 * Common.spacing
-    color: "grey"
+    color: Common.colorInfoPanel
     radius: 5
 
     Label {
@@ -19,7 +19,7 @@ Rectangle {
         objectName: "label"
         anchors.fill: parent
         anchors.margins: Common.spacing
-        color: "white"
+        color: Common.fgOnColor
         wrapMode: Text.Wrap
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../singletons"
 
 // Indicator of one input: green while it is on, grey otherwise.
 Rectangle {
@@ -8,5 +9,5 @@ Rectangle {
 
     implicitWidth: 15
     implicitHeight: 15
-    color: active ? "green" : "grey"
+    color: active ? Common.colorInputOn : Common.colorInputOff
 }

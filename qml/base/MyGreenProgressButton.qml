@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
+import "../singletons"
 
 // Button with a green progress bar along its bottom edge while `showProgress`,
 // a green fill while `fillGreen` and a check mark while `showCheck`.
@@ -13,7 +14,7 @@ Button {
     property bool showCheck: false
     readonly property real clampedProgress: isNaN(progress) ? 0 : Math.max(0, Math.min(1, progress))
 
-    Material.background: fillGreen ? Material.color(Material.Green) : undefined
+    Material.background: fillGreen ? Common.colorOk : undefined
     icon.source: showCheck ? "qrc:/img/check-lg.svg" : ""
 
     Rectangle {
@@ -23,6 +24,6 @@ Button {
         y: root.height - root.bottomInset - height
         width: (root.width - root.leftInset - root.rightInset) * root.clampedProgress
         height: 4
-        color: root.Material.color(Material.Green)
+        color: Common.colorOk
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
+import "../singletons"
 
 // Button drawn green with a check mark while `active`, red with a cross otherwise.
 Button {
@@ -8,6 +9,6 @@ Button {
 
     property bool active: false
 
-    Material.background: active ? Material.color(Material.Green) : Material.color(Material.Red)
+    Material.background: active ? Common.colorOk : Common.colorNegative
     icon.source: active ? "qrc:/img/check-lg.svg" : "qrc:/img/x-lg.svg"
 }

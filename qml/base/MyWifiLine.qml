@@ -32,7 +32,7 @@ Rectangle {
             text: root.ssid
             textFormat: Text.PlainText
             color: Common.fg1
-            font.pointSize: 12
+            font.pointSize: Common.ptWifiName
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter
             Layout.fillWidth: true

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.impl 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Controls.Material.impl 2.15
+import "../singletons"
 
 // A button whose text is shown as it is, never read as markup: for texts the
 // controller chooses (the answers of its questions, the names of outputs and
@@ -57,7 +58,7 @@ Button {
             width: parent.width
             height: parent.height
             radius: parent.radius
-            color: Qt.rgba(0, 0, 0, 0.2)
+            color: Common.colorShadow
             visible: root.enabled && !root.flat && root.Material.buttonColor.a > 0
         }
 

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import "../singletons"
 
 // Check box of a flag the controller holds: it shows `held`. A click (or the
 // space key) does not tick it; `requested` asks for the other state, and the
@@ -12,7 +11,7 @@ import "../singletons"
 // is reported too, as `requested` with the new state. The answer to the box's
 // own request is no such change: the controller writes it while it handles the
 // request, so it reaches the box before the call queued at the click's end.
-CheckBox {
+PlainCheckBox {
     id: root
 
     property bool held: false
@@ -25,6 +24,7 @@ CheckBox {
 
     function endAsking_() { asking_ = false }
 
+    wrap: true
     checked: held
     nextCheckState: function() { return checkState }
 
@@ -35,14 +35,4 @@ CheckBox {
     }
     onHeldChanged: if (sendsChanges && completed_ && !asking_) requested(held)
     Component.onCompleted: completed_ = true
-
-    contentItem: Label {
-        leftPadding: root.indicator && !root.mirrored ? root.indicator.width + root.spacing : 0
-        rightPadding: root.indicator && root.mirrored ? root.indicator.width + root.spacing : 0
-        text: root.text
-        font: root.font
-        color: root.enabled ? Common.fg1 : Common.fg2
-        wrapMode: Text.Wrap
-        verticalAlignment: Text.AlignVCenter
-    }
 }

@@ -70,10 +70,61 @@ QtObject {
     readonly property color colorHandReleasedPulse: Material.color(Material.Orange, Material.Shade100)
     readonly property color fgOnHandReleased: "black"
 
+    // The same in both themes:
+    // the windows' Material accent;
+    readonly property color accent: "#6fa4ce"
+    // what is on, done or may go on (active buttons, a marked step, a running
+    // output), what is off or failed (a stopped or blocked output), and a
+    // start button that waits;
+    readonly property color colorOk: Material.color(Material.Green)
+    readonly property color colorNegative: Material.color(Material.Red)
+    readonly property color colorIdle: Material.color(Material.Grey)
+    // texts on those fills and on the dialogs' coloured headers;
+    readonly property color fgOnColor: "white"
+    // a line of a running automatic sequence in the side menu;
+    readonly property color colorRunningTint: Qt.rgba(0, 0.5, 0, 0.5)
+    // the header of a dialog, by its category;
+    readonly property color colorDialogInfo: "blue"
+    readonly property color colorDialogError: "red"
+    readonly property color colorDialogSuccess: "green"
+    readonly property color colorDialogNeutral: "gray"
+    // texts that report a failure or a success (a console, a form);
+    readonly property color colorErrorText: "red"
+    readonly property color colorOkText: "green"
+    // a control that only a debug build shows;
+    readonly property color colorDebug: "red"
+    // a plant input that is on or off, and a grey info panel;
+    readonly property color colorInputOn: "green"
+    readonly property color colorInputOff: "grey"
+    readonly property color colorInfoPanel: "grey"
+    // the plant scheme: outputs that are secondary, in warning or off, and
+    // the band (drawn faint) behind a value shown on the picture;
+    readonly property color colorSchemeSecondary: Material.color(Material.Yellow)
+    readonly property color colorSchemeWarning: Material.color(Material.Purple)
+    readonly property color colorSchemeOff: "#A0808080"
+    readonly property color colorSchemeBand: "black"
+    // the simulator's green start and red stop push buttons;
+    readonly property color colorStartButton: Material.color(Material.Green, Material.Shade600)
+    readonly property color colorStopButton: Material.color(Material.Red, Material.Shade600)
+    // the frame around an element that has help, and its fill;
+    readonly property color colorHelp: Material.color(Material.Blue)
+    readonly property color colorHelpBackground: Qt.rgba(colorHelp.r, colorHelp.g, colorHelp.b, 0.25)
+    // the drop shadow under a raised button.
+    readonly property color colorShadow: Qt.rgba(0, 0, 0, 0.2)
+
     property real fSize: 10
     readonly property real fSize2: 1.2 * fSize
     readonly property real hSize1: 1.5 * fSize
     readonly property real hSize2: 2 * fSize
+    // Fixed sizes in pixels: titles of dialogs and popups, the side menu's
+    // label and second line, the scheme's frequency boxes and kettle
+    // temperature (points), a network's name in the Wi-Fi list (points).
+    readonly property int pxTitle: 16
+    readonly property int pxMenuText: 15
+    readonly property int pxMenuSecondLine: 10
+    readonly property int pxSchemeFreq: 26
+    readonly property int ptSchemeTemp: 30
+    readonly property int ptWifiName: 12
 
     readonly property bool isSpecial: Values.heatZoneCountB >= 3
     readonly property int cookingHeatZoneCount: isSpecial ? Values.heatZoneCountB : Values.heatZoneCount

@@ -10,74 +10,74 @@ QtObject {
     id: root
 
     property Item overlay: null
-    property var _open: ({})
-    property var _stack: []
-    readonly property bool popupActive: _stack.length > 0
-    readonly property string currentId: _stack.length > 0 ? _stack[_stack.length - 1] : ""
-    property int _nextId: -1
-    property var _custom: ({})
+    property var open_: ({})
+    property var stack_: []
+    readonly property bool popupActive: stack_.length > 0
+    readonly property string currentId: stack_.length > 0 ? stack_[stack_.length - 1] : ""
+    property int nextId_: -1
+    property var custom_: ({})
     // Ids of the dialogs whose closing has begun.
-    property var _closing: ({})
+    property var closing_: ({})
     // Set once the event loop has ended: the dialogs close without reports.
-    property bool _quitting: false
+    property bool quitting_: false
     // Longer texts are cut where they are shown (the whole text goes to the
     // log): laying out a megabyte of text would stop the screen for minutes.
     readonly property int maxShownLength: 3000
     // Error dialogs open at once; further errors are counted on the newest.
     readonly property int maxErrorDialogs: 5
     // Open error dialogs by their record, so the same error opens one dialog.
-    property var _errors: ({})
+    property var errors_: ({})
     // The controller's messages open at most this many dialogs; a message an
     // open dialog already shows, and any beyond, are counted there.
     readonly property int maxMessageDialogs: 5
     // Open message dialogs of the controller, oldest first, and those of
     // them without an id of their own by their title, text and category.
-    property var _messageDialogs: []
-    property var _messages: ({})
+    property var messageDialogs_: []
+    property var messages_: ({})
 
-    readonly property Component _messageComponent: Qt.createComponent("../content/popups/MessageDialog.qml")
-    readonly property Component _questionComponent: Qt.createComponent("../content/popups/QuestionDialog.qml")
-    readonly property Component _inputComponent: Qt.createComponent("../content/popups/InputDialog.qml")
+    readonly property Component messageComponent_: Qt.createComponent("../content/popups/MessageDialog.qml")
+    readonly property Component questionComponent_: Qt.createComponent("../content/popups/QuestionDialog.qml")
+    readonly property Component inputComponent_: Qt.createComponent("../content/popups/InputDialog.qml")
 
     function colorFromCategory(category, fallback) {
         switch (category) {
-        case "info": return "blue"
+        case "info": return Common.colorDialogInfo
         case "warning": return Common.colorWarning
-        case "error": return "red"
-        case "success": return "green"
+        case "error": return Common.colorDialogError
+        case "success": return Common.colorDialogSuccess
         }
-        return fallback === undefined ? "gray" : fallback
+        return fallback === undefined ? Common.colorDialogNeutral : fallback
     }
 
-    function _takeId(id) {
+    function takeId_(id) {
         if (!id)
-            return _nextId--
+            return nextId_--
         return id
     }
 
-    function _push(id, dialog, description) {
+    function push_(id, dialog, description) {
         const key = String(id)
-        const open = Object.assign({}, _open)
+        const open = Object.assign({}, open_)
         open[key] = [dialog, description]
-        _open = open
-        _stack = _stack.concat([key])
+        open_ = open
+        stack_ = stack_.concat([key])
     }
 
     // Steps 2 and 3 of every set-up: the id, the stack, the first report.
-    function _register(dialog, id, description, kind) {
-        id = _takeId(id)
-        if (_open[String(id)] !== undefined) {
+    function register_(dialog, id, description, kind) {
+        id = takeId_(id)
+        if (open_[String(id)] !== undefined) {
             console.log("Dialog ist bereits offen: " + id)
             dialog.destroy()
             console.log(kind + ": !newId")
             return undefined
         }
-        _push(id, dialog, description)
+        push_(id, dialog, description)
         Gui.toPy(Gui.DialogData, { current: [Number(id), description] })
         return id
     }
 
-    function _create(component, properties) {
+    function create_(component, properties) {
         if (component.status !== Component.Ready) {
             console.error(component.errorString())
             return null
@@ -98,26 +98,26 @@ QtObject {
     // every report of a dialog would otherwise open dialogs without end.
     function error(e) {
         const key = JSON.stringify([e.type, e.text, e.withTraceback ? e.trace : null])
-        const shown = _errors[key]
+        const shown = errors_[key]
         if (shown !== undefined) {
             shown.repeats += 1
             return shown
         }
-        const open = Object.keys(_errors)
+        const open = Object.keys(errors_)
         if (open.length >= maxErrorDialogs) {
-            _errors[open[open.length - 1]].moreErrors += 1
+            errors_[open[open.length - 1]].moreErrors += 1
             return undefined
         }
         const dialog = message(e.type, escapeHtml(e.text), "error", { traceback: e.withTraceback ? e.trace : null })
         if (!dialog)
             return undefined
-        const errors = Object.assign({}, _errors)
+        const errors = Object.assign({}, errors_)
         errors[key] = dialog
-        _errors = errors
+        errors_ = errors
         dialog.closed.connect(function() {
-            const rest = Object.assign({}, root._errors)
+            const rest = Object.assign({}, root.errors_)
             delete rest[key]
-            root._errors = rest
+            root.errors_ = rest
         })
         return dialog
     }
@@ -126,32 +126,32 @@ QtObject {
     // dialog of its own is written to the log in full.
     function controllerMessage(title, text, category, id) {
         const key = JSON.stringify([String(title), String(text), String(category)])
-        const shown = id ? undefined : _messages[key]
+        const shown = id ? undefined : messages_[key]
         if (shown !== undefined) {
             shown.repeats += 1
             console.log(`Meldung erneut erhalten (${shown.repeats}-mal): ${key}`)
             return shown
         }
-        if (_messageDialogs.length >= maxMessageDialogs) {
-            _messageDialogs[_messageDialogs.length - 1].moreMessages += 1
+        if (messageDialogs_.length >= maxMessageDialogs) {
+            messageDialogs_[messageDialogs_.length - 1].moreMessages += 1
             console.log(`Meldung nicht angezeigt (${maxMessageDialogs} Meldungen offen): ${key}`)
             return undefined
         }
         const dialog = message(title, text, category, { id: id })
         if (!dialog)
             return undefined
-        _messageDialogs = _messageDialogs.concat([dialog])
+        messageDialogs_ = messageDialogs_.concat([dialog])
         if (!id) {
-            const messages = Object.assign({}, _messages)
+            const messages = Object.assign({}, messages_)
             messages[key] = dialog
-            _messages = messages
+            messages_ = messages
         }
         dialog.aboutToHide.connect(function() {
-            root._messageDialogs = root._messageDialogs.filter(function(d) { return d !== dialog })
-            if (root._messages[key] === dialog) {
-                const rest = Object.assign({}, root._messages)
+            root.messageDialogs_ = root.messageDialogs_.filter(function(d) { return d !== dialog })
+            if (root.messages_[key] === dialog) {
+                const rest = Object.assign({}, root.messages_)
                 delete rest[key]
-                root._messages = rest
+                root.messages_ = rest
             }
         })
         return dialog
@@ -163,18 +163,18 @@ QtObject {
         const opts = Object.assign({}, options || {})
         const givenId = opts.id
         delete opts.id
-        const dialog = _create(_messageComponent, {
+        const dialog = create_(messageComponent_, {
             title: shownText(title), text: shownText(text), color: colorFromCategory(category),
             details: opts.details === undefined ? "" : opts.details,
             traceback: opts.traceback === undefined ? null : opts.traceback,
             time: opts.time === undefined ? "" : opts.time })
         if (!dialog)
             return undefined
-        const id = _register(dialog, givenId, null, "message")
+        const id = register_(dialog, givenId, null, "message")
         if (id === undefined)
             return undefined
         dialog.id_ = id
-        _removeOnClose(dialog, id, function() { return false })
+        removeOnClose_(dialog, id, function() { return false })
         dialog.open()
         return dialog
     }
@@ -192,10 +192,10 @@ QtObject {
         else if (opts.yes)
             yes = opts.yes
         const no = opts.no ? opts.no : ""
-        let component = _questionComponent
+        let component = questionComponent_
         if (opts.component !== undefined) {
-            if (_custom[opts.component] !== undefined) {
-                component = _custom[opts.component]
+            if (custom_[opts.component] !== undefined) {
+                component = custom_[opts.component]
             } else {
                 text = "<b><font color=\"red\">Für das Bilden dieses Dialogs "
                         + "wurde die Komponente '" + opts.component + "' angefragt, welche "
@@ -208,18 +208,18 @@ QtObject {
             delete opts[k]
         const props = Object.assign(opts, { title: shownText(title), text: shownText(text), color: color,
                                             yesText: yes, noText: no })
-        const dialog = _create(component, props)
+        const dialog = create_(component, props)
         if (!dialog)
             return undefined
-        const newId = _register(dialog, id, description, "question")
+        const newId = register_(dialog, id, description, "question")
         if (newId === undefined)
             return undefined
         dialog.id_ = newId
         if (newId > 0) {
-            dialog.accepted.connect(function() { _report(newId, { a: true }) })
-            dialog.rejected.connect(function() { _report(newId, { a: false }) })
+            dialog.accepted.connect(function() { report_(newId, { a: true }) })
+            dialog.rejected.connect(function() { report_(newId, { a: false }) })
         }
-        _removeOnClose(dialog, newId, function() { return dialog.wasAccepted })
+        removeOnClose_(dialog, newId, function() { return dialog.wasAccepted })
         if (openIt)
             dialog.open()
         return dialog
@@ -227,18 +227,18 @@ QtObject {
 
     function input(title, text, options) {
         const opts = options || {}
-        const dialog = _create(_inputComponent, {
+        const dialog = create_(inputComponent_, {
             title: title, text: text,
             color: colorFromCategory(opts.category === undefined ? "info" : opts.category),
             value: opts.text === undefined ? "" : opts.text,
             password: !!opts.password })
         if (!dialog)
             return undefined
-        const id = _register(dialog, 0, null, "input")
+        const id = register_(dialog, 0, null, "input")
         if (id === undefined)
             return undefined
         dialog.id_ = id
-        _removeOnClose(dialog, id, function() { return dialog.wasAccepted })
+        removeOnClose_(dialog, id, function() { return dialog.wasAccepted })
         if (opts.open === undefined || opts.open)
             dialog.open()
         return dialog
@@ -248,56 +248,56 @@ QtObject {
     // removed and destroyed then; from the start of its closing it no longer
     // counts as the current dialog, so that the controller closing three in
     // a row before the first has faded out closes three.
-    function _removeOnClose(dialog, id, accepted) {
+    function removeOnClose_(dialog, id, accepted) {
         dialog.aboutToHide.connect(function() {
-            const closing = Object.assign({}, root._closing)
+            const closing = Object.assign({}, root.closing_)
             closing[String(id)] = true
-            root._closing = closing
+            root.closing_ = closing
         })
-        dialog.closed.connect(function() { root._remove(id, accepted(), true) })
+        dialog.closed.connect(function() { root.remove_(id, accepted(), true) })
     }
 
     // The key of the dialog on top that is not closing, or "".
-    function _topOpen() {
-        for (let i = _stack.length - 1; i >= 0; --i) {
-            if (!_closing[_stack[i]])
-                return _stack[i]
+    function topOpen_() {
+        for (let i = stack_.length - 1; i >= 0; --i) {
+            if (!closing_[stack_[i]])
+                return stack_[i]
         }
         return ""
     }
 
-    function _report(id, result) {
+    function report_(id, result) {
         const data = {}
         data[String(id)] = result
         Gui.toPy(Gui.DialogData, data)
     }
 
-    function _remove(id, accepted, destroy, value) {
-        if (_stack.length === 0 || _quitting)
+    function remove_(id, accepted, destroy, value) {
+        if (stack_.length === 0 || quitting_)
             return
         const key = String(id)
-        const entry = _open[key]
+        const entry = open_[key]
         if (entry !== undefined) {
             if (destroy)
                 entry[0].destroy()
-            if (_closing[key]) {
-                const closing = Object.assign({}, _closing)
+            if (closing_[key]) {
+                const closing = Object.assign({}, closing_)
                 delete closing[key]
-                _closing = closing
+                closing_ = closing
             }
-            const open = Object.assign({}, _open)
+            const open = Object.assign({}, open_)
             delete open[key]
-            _open = open
-            _stack = _stack.filter(function(k) { return k !== key })
+            open_ = open
+            stack_ = stack_.filter(function(k) { return k !== key })
         }
         const data = {}
         data[key] = value === undefined ? { a: accepted } : { a: accepted, v: value }
-        data.current = _stack.length > 0 ? [Number(currentId), _open[currentId][1]] : null
+        data.current = stack_.length > 0 ? [Number(currentId), open_[currentId][1]] : null
         Gui.toPy(Gui.DialogData, data)
     }
 
     function removePopupById(id, accepted, value) {
-        _remove(id, accepted, false, value)
+        remove_(id, accepted, false, value)
     }
 
     function setupPopup(popup, id) {
@@ -305,32 +305,32 @@ QtObject {
             console.log(popup + " ist keine Instanz von Popup")
             return 0
         }
-        id = id > 0 ? id : _nextId--
-        _push(id, popup, null)
+        id = id > 0 ? id : nextId_--
+        push_(id, popup, null)
         Gui.toPy(Gui.PopupOpened, true)
         return id
     }
 
     function getOpenDialogById(id) {
-        return _open[String(id)]
+        return open_[String(id)]
     }
 
     // The controller's decision: its accept is the dialog's plain accept, so
     // a popup's own check of the operator's input (customAccept) is passed by.
     function closeDialog(id, accept) {
-        const entry = _open[String(id)]
+        const entry = open_[String(id)]
         if (entry === undefined)
             return
         const dialog = entry[0]
         if (!accept)
-            _reject(dialog)
+            reject_(dialog)
         else if (typeof dialog.accept === "function")
             dialog.accept()
         else
             dialog.close()
     }
 
-    function _accept(dialog) {
+    function accept_(dialog) {
         if (typeof dialog.customAccept === "function")
             dialog.customAccept()
         else if (typeof dialog.accept === "function")
@@ -339,7 +339,7 @@ QtObject {
             dialog.close()
     }
 
-    function _reject(dialog) {
+    function reject_(dialog) {
         if (typeof dialog.reject === "function")
             dialog.reject()
         else
@@ -347,21 +347,21 @@ QtObject {
     }
 
     function acceptCurrent() {
-        const key = _topOpen()
+        const key = topOpen_()
         if (key === "") {
             console.warn("Dialogs.acceptCurrent() --> kein Dialog offen")
             return
         }
-        _accept(_open[key][0])
+        accept_(open_[key][0])
     }
 
     function rejectCurrent() {
-        const key = _topOpen()
+        const key = topOpen_()
         if (key === "") {
             console.warn("Dialogs.rejectCurrent() --> kein Dialog offen")
             return
         }
-        _reject(_open[key][0])
+        reject_(open_[key][0])
     }
 
     function poweroffQuestion() {
@@ -378,35 +378,35 @@ QtObject {
     }
 
     function addCustomQuestionComponent(name, component) {
-        if (!(component instanceof Component) || _custom[name] !== undefined) {
+        if (!(component instanceof Component) || custom_[name] !== undefined) {
             console.log("Komponente '" + name + "' kann nicht registriert werden")
             return false
         }
-        const custom = Object.assign({}, _custom)
+        const custom = Object.assign({}, custom_)
         custom[name] = component
-        _custom = custom
+        custom_ = custom
         return true
     }
 
     function delCustomQuestionComponent(name) {
-        if (_custom[name] === undefined)
+        if (custom_[name] === undefined)
             return false
-        const custom = Object.assign({}, _custom)
+        const custom = Object.assign({}, custom_)
         delete custom[name]
-        _custom = custom
+        custom_ = custom
         return true
     }
 
     // Hide what is still open while the engine is whole: popups torn down
     // visible with the engine evaluate their bindings against deleted contexts.
-    property Connections _quitWatcher: Connections {
+    property Connections quitWatcher_: Connections {
         target: Qt.application
         function onAboutToQuit() {
-            root._quitting = true
+            root.quitting_ = true
             // Without its exit transition a popup is gone at once; the event
             // loop that would run the transition has ended.
-            for (const key of root._stack) {
-                const dialog = root._open[key][0]
+            for (const key of root.stack_) {
+                const dialog = root.open_[key][0]
                 dialog.exit = null
                 dialog.close()
             }

@@ -14,8 +14,8 @@ QtObject {
     onRequestedChanged: if (requested) missCount = 0
 
     // Look of help frames and highlights while help mode is on.
-    readonly property color frameColor: Material.color(Material.Blue)
-    readonly property color frameBackground: Qt.rgba(frameColor.r, frameColor.g, frameColor.b, 0.25)
+    readonly property color frameColor: Common.colorHelp
+    readonly property color frameBackground: Common.colorHelpBackground
     readonly property int frameWidth: 5
 
     readonly property bool isSpecial_: Common.isSpecial

@@ -10,27 +10,27 @@ QtObject {
     property string title
     property string text
     property var yesText: null
-    property var _dialog: null
+    property var dialog_: null
 
     function show() {
         if (count <= 0) {
             console.log("[Warnings.show()] keine Warnungen vorhanden")
             return
         }
-        _dialog = Dialogs.question(title, text, { category: "warning", no: "OK", yes: yesText })
-        if (_dialog)
-            _dialog.accepted.connect(function() { Gui.deleteWarnings() })
+        dialog_ = Dialogs.question(title, text, { category: "warning", no: "OK", yes: yesText })
+        if (dialog_)
+            dialog_.accepted.connect(function() { Gui.deleteWarnings() })
     }
 
     onCountChanged: {
-        if (_dialog) {
-            _dialog.title = title
-            _dialog.text = text
-            _dialog.yesText = yesText === null ? "" : yesText
+        if (dialog_) {
+            dialog_.title = title
+            dialog_.text = text
+            dialog_.yesText = yesText === null ? "" : yesText
         }
     }
 
-    property Connections _connections: Connections {
+    property Connections connections_: Connections {
         target: Gui
         function onSetWarningsDialogData(count, title, text, yesTxt) {
             root.title = title

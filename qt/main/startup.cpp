@@ -98,24 +98,6 @@ void refuseRemoteUrls(QQmlEngine &engine)
 
 void registerQmlTypes(Bridge &bridge)
 {
-    qRegisterMetaType<ActionEnum>("ActionEnum");
-    qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
-    qRegisterMetaType<AutoEnum>("AutoEnum");
-    qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
-    qRegisterMetaType<Gui::PageEnum>("PageEnum");
-    qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
-    qRegisterMetaType<QVector<ChangelogEntry>>("QVector<ChangelogEntry>");
-    qRegisterMetaType<RecipesAction>("RecipesAction");
-    qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
-    qRegisterMetaType<SensorEnum>("SensorEnum");
-    qRegisterMetaType<ShellAction>("ShellAction");
-    qRegisterMetaType<SimulatorEnum>("SimEnum");
-    qRegisterMetaType<StepsEnum>("StepsEnum");
-    qRegisterMetaType<StringVector>("StringVector");
-    qRegisterMetaType<ValuesEnum>("ValuesEnum");
-    qRegisterMetaType<WifiAction>("WifiAction");
-    qRegisterMetaType<WifiState>("WifiState");
-
     qmlRegisterSingletonInstance("tavell.bridge", 1, 0, "Bridge", &bridge);
     qmlRegisterSingletonInstance("tavell.action", 1, 0, "Action_", &g_action);
     qmlRegisterSingletonInstance("tavell.actuator", 1, 0, "Actuator", &g_actuator);

@@ -43,5 +43,6 @@ void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl)
 // once and is logged. Must be called before the engine loads anything.
 void refuseRemoteUrls(QQmlEngine &engine);
 
-// Metatypes, QML singletons and the types QML may use but not create.
+// QML singletons and the types QML may use but not create (the metatype
+// names are registered with the state objects, registerMetaTypes).
 void registerQmlTypes(Bridge &bridge);

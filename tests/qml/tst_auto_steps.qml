@@ -35,6 +35,7 @@ Item {
     }
 
     Component { id: fuellen; Auto1_Fuellen { anchors.fill: parent } }
+    Component { id: einmaischen; Auto2_Einmaischen { anchors.fill: parent } }
     Component { id: abmaischen; Auto4_Abmaischen { anchors.fill: parent } }
     Component { id: laeutern; Auto5_Laeutern { anchors.fill: parent } }
     Component { id: heizen; Auto6_Heizen { anchors.fill: parent } }
@@ -74,6 +75,7 @@ Item {
             TestHooks.setAuto("stepB", Auto_.StepInactive)
             TestHooks.setAuto("manualHeatingAEnabled", false)
             TestHooks.setAuto("manualHeatingBEnabled", false)
+            TestHooks.setAuto("waitForAckn", false)
             TestHooks.setAuto("ngStep", 0)
             TestHooks.setAuto("ngLitersStep", 0)
             TestHooks.setAuto("ngActive", false)
@@ -290,6 +292,31 @@ Item {
             TestHooks.setOutputByName("svSkOut", 0)
             tryCompare(sw, "checked", false)
             compare(sent(Auto_.BeginLauterRuhe), [null])
+        }
+
+        // A step's hold button asks once and is let go again: it never stays
+        // filled as if the step were still being asked for.
+        function test_holdButtons_askOnceAndLetGo_data() {
+            return [
+                { tag: "mashing in", component: einmaischen, step: Auto_.StepEinmaischen,
+                  button: "nextButton", code: Auto_.NextStep },
+                { tag: "lautering", component: laeutern, step: Auto_.StepLautern,
+                  button: "nextButton", code: Auto_.NextStep },
+                { tag: "boiling", component: kochen, step: Auto_.StepKochen,
+                  button: "finishButton", code: Auto_.FinishAckn }]
+        }
+
+        function test_holdButtons_askOnceAndLetGo(data) {
+            const s = screen(data.component)
+            runAt(1, data.step)
+            TestHooks.setAuto("waitForAckn", true)
+            const button = findChild(s, data.button)
+            verify(button.enabled)
+            mousePress(button)
+            tryVerify(function() { return sent(data.code).length === 1 }, Common.delayButtonDelay + 1000)
+            mouseRelease(button)
+            verify(!button.checked)
+            compare(sent(data.code), [null])
         }
     }
 }

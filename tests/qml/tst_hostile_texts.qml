@@ -151,7 +151,7 @@ Item {
         // shown in a dialog of its own goes to the log in full.
         function test_floodOfMessagesIsBounded() {
             TestHooks.clearLog()
-            const open = function() { return Dialogs._stack.length }
+            const open = function() { return Dialogs.stack_.length }
             for (let i = 0; i < 3; ++i)
                 Gui.message("Hinweis", "Tank voll", "info")
             compare(open(), 1)
@@ -181,10 +181,10 @@ Item {
         function test_closingTheCurrentDialogThreeTimesClosesThree() {
             for (const text of ["eins", "zwei", "drei", "vier"])
                 Gui.message("Hinweis", text, "info")
-            const bottom = Dialogs.getOpenDialogById(Dialogs._stack[0])[0]
+            const bottom = Dialogs.getOpenDialogById(Dialogs.stack_[0])[0]
             for (let i = 0; i < 3; ++i)
                 Gui.closeCurrentDialog(true)
-            tryVerify(function() { return Dialogs._stack.length === 1 })
+            tryVerify(function() { return Dialogs.stack_.length === 1 })
             compare(Dialogs.getOpenDialogById(Dialogs.currentId)[0], bottom)
             verify(bottom.visible)
         }

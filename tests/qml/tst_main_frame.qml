@@ -52,6 +52,38 @@ Item {
             verify(!base.sideMenu.opened)
         }
 
+        // An entry answers on its icon and on its label alike; only the
+        // expand entry's label, while there are warnings, shows them instead.
+        function test_menuEntriesAnswerOnIconAndLabel() {
+            const menu = base.sideMenu
+            const expand = entry("menuExpand")
+            const label = expand.iconWidth + 30
+            function open() {
+                mouseClick(expand, 10, 10)
+                verify(menu.opened)
+                tryCompare(menu, "width", menu.collapsedWidth + 250)
+            }
+            open()
+            mouseClick(expand, label, 10)
+            verify(!menu.opened)
+            open()
+            mouseClick(entry("menuRecipes"), label, 10)
+            compare(base.currentIndex, 3)
+            verify(!menu.opened)
+
+            Gui.setWarningsDialogData(1, "Warnung", "Deckel offen", "")
+            tryCompare(menu, "width", menu.collapsedWidth)
+            open()
+            verify(!Dialogs.popupActive)
+            mouseClick(expand, label, 10)
+            verify(!menu.opened)
+            tryVerify(function() { return Dialogs.popupActive })
+            compare(Dialogs.getOpenDialogById(Dialogs.currentId)[0].text, "Deckel offen")
+            Gui.closeCurrentDialog(false)
+            tryVerify(function() { return !Dialogs.popupActive })
+            Gui.setWarningsDialogData(0, "", "", "")
+        }
+
         function test_lineEntriesFollowZoneCountB_data() {
             return [{ tag: "unknown", b: -1, single: true }, { tag: "none", b: 0, single: true },
                     { tag: "three", b: 3, single: false }]

@@ -462,8 +462,6 @@ public Q_SLOTS:
             qmlRegisterUncreatableType<detail::_SensBase>("tavell.sensor", 1, 0, "SensorBase", QString());
             qmlRegisterUncreatableType<DIn>("tavell.sensor", 1, 0, "DIn", QString());
             qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry", QString());
-            // As start-up does: the screens read ChangelogEntry.changes by this name.
-            qRegisterMetaType<StringVector>("StringVector");
             qmlRegisterUncreatableType<Recipe>("tavell.recipes", 1, 0, "Recipe", QString());
             qmlRegisterUncreatableType<RecoveryData>("tavell.auto", 1, 0, "RecoveryData", QString());
             registerScreenTypes();

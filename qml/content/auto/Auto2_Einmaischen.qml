@@ -40,6 +40,5 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.NextStep, null)
-        onReleased: checked = false
     }
 }

@@ -24,22 +24,14 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.MiscEventA, null)
-        onReleased: checked = false
     }
 
     MyRectColLayout {
         Layout.fillWidth: true
 
-        Label {
+        StepStatus {
             objectName: "statusRasten"
             text: Auto_.statusRasten
-            textFormat: Text.PlainText
-            visible: text !== ""
-            color: Common.fg1
-            font.bold: true
-            font.pointSize: Common.fSize2
-            wrapMode: Text.Wrap
-            Layout.fillWidth: true
         }
 
         Repeater {

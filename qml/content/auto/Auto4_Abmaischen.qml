@@ -31,7 +31,6 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.MiscEventA, null)
-        onReleased: checked = false
     }
 
     MashOutSwitch {
@@ -52,6 +51,5 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.NextStep, null)
-        onReleased: checked = false
     }
 }

@@ -12,16 +12,9 @@ StepScreen {
     objectName: "auto6Heizen"
     step: Auto_.StepHeizen
 
-    Label {
+    StepStatus {
         objectName: "statusHeating"
         text: Auto_.statusHeating
-        textFormat: Text.PlainText
-        visible: text !== ""
-        color: Common.fg1
-        font.bold: true
-        font.pointSize: Common.fSize2
-        wrapMode: Text.Wrap
-        Layout.fillWidth: true
     }
 
     StirrerButton {

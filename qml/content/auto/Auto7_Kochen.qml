@@ -88,6 +88,5 @@ StepScreen {
         Layout.fillWidth: true
 
         onActivated: Auto_.toPy(Auto_.FinishAckn, null)
-        onReleased: checked = false
     }
 }

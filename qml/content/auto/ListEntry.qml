@@ -17,12 +17,12 @@ ItemDelegate {
         text: root.text
         textFormat: Text.PlainText
         font.bold: root.marked
-        color: root.marked ? "white" : Common.fg1
+        color: root.marked ? Common.fgOnColor : Common.fg1
         elide: Text.ElideRight
         verticalAlignment: Text.AlignVCenter
     }
     background: Rectangle {
-        color: root.marked ? Material.color(Material.Green)
+        color: root.marked ? Common.colorOk
                            : root.highlighted ? Common.colorHovered : "transparent"
     }
 }

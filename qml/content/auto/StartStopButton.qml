@@ -21,9 +21,9 @@ MyGreenDelayButton {
     readonly property bool mayFinish: line === 2 || !Common.isSpecial
     readonly property bool finished: mayFinish && running && Auto_.waitForAckn
 
-    readonly property color green_: Material.color(Material.Green)
-    readonly property color red_: Material.color(Material.Red)
-    readonly property color grey_: Material.color(Material.Grey)
+    readonly property color green_: Common.colorOk
+    readonly property color red_: Common.colorNegative
+    readonly property color grey_: Common.colorIdle
     property color color_: green_
     // The colour of the endless blinking of "waiting2".
     property color blinkColor_: grey_
@@ -40,14 +40,12 @@ MyGreenDelayButton {
         else
             Auto_.toPy(Auto_.Start, [startIndex, pageEnum])
     }
-    onReleased: checked = false
-    onCanceled: checked = false
 
     objectName: "startStopButton"
     text: "Start"
     isGreen: false
     Material.background: color_
-    Material.foreground: "white"
+    Material.foreground: Common.fgOnColor
 
     states: [
         State {

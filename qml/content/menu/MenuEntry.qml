@@ -12,15 +12,16 @@ Item {
     property string secondLine
     property bool active: false
     property bool tinted: false
-    property color tintColor: Qt.rgba(0, 0.5, 0, 0.5)
+    property color tintColor: Common.colorRunningTint
     property bool opened: false
     property real iconWidth: 44
     property color blinkColor: "transparent"
 
-    signal buttonClicked()
-    signal labelClicked()
+    // `onLabel`: the click fell on the label rather than on the icon; only
+    // the expand entry tells them apart.
+    signal clicked(bool onLabel)
 
-    readonly property color _base: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
+    readonly property color base_: area_.containsMouse ? Common.colorHovered : (active ? Common.colorActive : "transparent")
 
     width: opened ? iconWidth + 250 : iconWidth
     height: 44
@@ -28,7 +29,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         color: root.blinkColor.a > 0 ? root.blinkColor
-                                     : (root.tinted ? Qt.tint(root._base.a > 0 ? root._base : Common.bg2, root.tintColor) : root._base)
+                                     : (root.tinted ? Qt.tint(root.base_.a > 0 ? root.base_ : Common.bg2, root.tintColor) : root.base_)
     }
     MyIcon {
         id: icon_
@@ -44,13 +45,13 @@ Item {
         Label {
             text: root.text
             textFormat: Text.PlainText
-            font.pixelSize: 15
+            font.pixelSize: Common.pxMenuText
         }
         Label {
             text: root.secondLine
             textFormat: Text.PlainText
             visible: text !== ""
-            font.pixelSize: 10
+            font.pixelSize: Common.pxMenuSecondLine
             color: Common.fg2
         }
     }
@@ -58,6 +59,6 @@ Item {
         id: area_
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: mouse.x < root.iconWidth ? root.buttonClicked() : root.labelClicked()
+        onClicked: root.clicked(mouse.x >= root.iconWidth)
     }
 }

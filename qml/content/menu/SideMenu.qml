@@ -29,18 +29,18 @@ Rectangle {
 
     Behavior on width { NumberAnimation { duration: 200 } }
 
-    function _entry(index) {
+    function entry_(index) {
         root.pageRequested(index)
         root.opened = false
     }
 
-    property color _blink: "transparent"
+    property color blink_: "transparent"
     SequentialAnimation {
         running: root.warning && root.autoActive
         loops: Animation.Infinite
-        onRunningChanged: if (!running) root._blink = "transparent"
-        ColorAnimation { target: root; property: "_blink"; to: Common.colorWarning; duration: 750; easing.type: Easing.InQuad }
-        ColorAnimation { target: root; property: "_blink"; to: "transparent"; duration: 750; easing.type: Easing.InQuad }
+        onRunningChanged: if (!running) root.blink_ = "transparent"
+        ColorAnimation { target: root; property: "blink_"; to: Common.colorWarning; duration: 750; easing.type: Easing.InQuad }
+        ColorAnimation { target: root; property: "blink_"; to: "transparent"; duration: 750; easing.type: Easing.InQuad }
     }
 
     Column {
@@ -55,10 +55,9 @@ Rectangle {
             secondLine: root.warning ? Warnings.title : ""
             tinted: root.warning && !root.autoActive
             tintColor: Common.colorWarningAlpha
-            blinkColor: root._blink
-            onButtonClicked: root.opened = !root.opened
-            onLabelClicked: {
-                if (root.warning) {
+            blinkColor: root.blink_
+            onClicked: {
+                if (onLabel && root.warning) {
                     root.opened = false
                     Warnings.show()
                 } else {
@@ -75,8 +74,7 @@ Rectangle {
             text: "Brauprozess"
             active: root.currentIndex === 0
             tinted: Auto_.activeA
-            onButtonClicked: root._entry(0)
-            onLabelClicked: root._entry(0)
+            onClicked: root.entry_(0)
         }
         MenuEntry {
             objectName: "menuAutoA"
@@ -87,8 +85,7 @@ Rectangle {
             text: "Maischautomatik A"
             active: root.currentIndex === 0
             tinted: Auto_.activeA
-            onButtonClicked: root._entry(0)
-            onLabelClicked: root._entry(0)
+            onClicked: root.entry_(0)
         }
         MenuEntry {
             objectName: "menuAutoB"
@@ -99,8 +96,7 @@ Rectangle {
             text: "Würzeautomatik B"
             active: root.currentIndex === 1
             tinted: Auto_.activeB
-            onButtonClicked: root._entry(1)
-            onLabelClicked: root._entry(1)
+            onClicked: root.entry_(1)
         }
         MenuEntry {
             objectName: "menuReport"
@@ -111,8 +107,7 @@ Rectangle {
             text: "Brauprotokoll"
             secondLine: "aktueller / letzter Brauprozess"
             active: root.currentIndex === 2
-            onButtonClicked: root._entry(2)
-            onLabelClicked: root._entry(2)
+            onClicked: root.entry_(2)
         }
         MenuEntry {
             objectName: "menuRecipes"
@@ -121,8 +116,7 @@ Rectangle {
             iconSource: "qrc:/img/rezept.svg"
             text: "Rezepte"
             active: root.currentIndex === 3
-            onButtonClicked: root._entry(3)
-            onLabelClicked: root._entry(3)
+            onClicked: root.entry_(3)
         }
         MenuEntry {
             objectName: "menuSettings"
@@ -131,8 +125,7 @@ Rectangle {
             iconSource: "qrc:/img/sliders.svg"
             text: "Einstellungen"
             active: root.currentIndex === 4
-            onButtonClicked: root._entry(4)
-            onLabelClicked: root._entry(4)
+            onClicked: root.entry_(4)
         }
         MenuEntry {
             objectName: "menuUpdate"
@@ -141,8 +134,7 @@ Rectangle {
             visible: Shell.upgradables.length > 0
             iconSource: "qrc:/img/download.svg"
             text: "Update verfügbar"
-            onButtonClicked: { root.opened = false; root.updatesRequested() }
-            onLabelClicked: { root.opened = false; root.updatesRequested() }
+            onClicked: { root.opened = false; root.updatesRequested() }
         }
         MenuEntry {
             objectName: "menuHelp"
@@ -152,8 +144,7 @@ Rectangle {
             text: "Hilfe anzeigen"
             secondLine: Help.requested ? "zu hervorgehobenen Elementen" : "Elemente hervorheben"
             active: Help.requested
-            onButtonClicked: { root.opened = false; Help.requested = !Help.requested }
-            onLabelClicked: { root.opened = false; Help.requested = !Help.requested }
+            onClicked: { root.opened = false; Help.requested = !Help.requested }
         }
         MenuEntry {
             objectName: "menuTheme"
@@ -162,8 +153,7 @@ Rectangle {
             iconSource: Common.isDarkTheme ? "qrc:/img/sun.svg" : "qrc:/img/moon.svg"
             text: "Thema wechseln"
             secondLine: Common.isDarkTheme ? "von dunkel zu hell" : "von hell zu dunkel"
-            onButtonClicked: root.themeToggled()
-            onLabelClicked: root.themeToggled()
+            onClicked: root.themeToggled()
         }
         MenuEntry {
             objectName: "menuPower"
@@ -172,8 +162,7 @@ Rectangle {
             iconSource: "qrc:/img/power.svg"
             text: "Herunterfahren"
             secondLine: "oder neustarten"
-            onButtonClicked: { root.opened = false; root.powerRequested() }
-            onLabelClicked: { root.opened = false; root.powerRequested() }
+            onClicked: { root.opened = false; root.powerRequested() }
         }
     }
 }

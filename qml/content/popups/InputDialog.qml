@@ -10,7 +10,7 @@ Popup {
     property int id_: 0
     property string title
     property string text
-    property color color: "blue"
+    property color color: Common.colorDialogInfo
     property string value
     property bool password: false
     property bool required: true
@@ -71,8 +71,8 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: "white"
-                font.pixelSize: 16
+                color: Common.fgOnColor
+                font.pixelSize: Common.pxTitle
             }
         }
         Label {
@@ -106,7 +106,7 @@ Popup {
             id: error_
             objectName: "inputError"
             Layout.margins: 10
-            color: "red"
+            color: Common.colorErrorText
             visible: text !== ""
         }
         RowLayout {

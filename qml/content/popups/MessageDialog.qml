@@ -10,7 +10,7 @@ Popup {
     property int id_: 0
     property string title
     property string text
-    property color color: "gray"
+    property color color: Common.colorDialogNeutral
     property string details
     property var traceback: null
     property string time
@@ -66,8 +66,8 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: "white"
-                font.pixelSize: 16
+                color: Common.fgOnColor
+                font.pixelSize: Common.pxTitle
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
             }

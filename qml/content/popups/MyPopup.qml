@@ -8,20 +8,20 @@ Popup {
     id: root
 
     property int id_: 0
-    property bool _finished: false
+    property bool finished_: false
 
     signal accepted()
     signal rejected()
 
     function accept(value) {
-        _finished = true
+        finished_ = true
         Dialogs.removePopupById(id_, true, value)
         close()
         accepted()
     }
 
     function reject() {
-        _finished = true
+        finished_ = true
         Dialogs.removePopupById(id_, false)
         close()
         rejected()
@@ -35,13 +35,13 @@ Popup {
     // Registered before the enter transition: an answer given while the
     // popup still fades in must already find its id.
     onAboutToShow: {
-        _finished = false
+        finished_ = false
         id_ = Dialogs.setupPopup(root, id_)
     }
     onOpened: if (contentItem) contentItem.forceActiveFocus()
     onClosed: {
         Gui.toPy(Gui.PopupOpened, false)
-        if (!_finished)
+        if (!finished_)
             Dialogs.removePopupById(id_, false)
         id_ = 0
     }

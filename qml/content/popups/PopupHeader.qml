@@ -16,7 +16,7 @@ Rectangle {
         id: title_
         anchors.fill: parent
         anchors.margins: 8
-        font.pixelSize: 16
+        font.pixelSize: Common.pxTitle
         elide: Text.ElideRight
     }
 }

@@ -11,7 +11,7 @@ Popup {
     property int id_: 0
     property string title
     property string text
-    property color color: "blue"
+    property color color: Common.colorDialogInfo
     property string yesText: "OK"
     property string noText
     property bool wasAccepted: false
@@ -60,8 +60,8 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: "white"
-                font.pixelSize: 16
+                color: Common.fgOnColor
+                font.pixelSize: Common.pxTitle
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
             }

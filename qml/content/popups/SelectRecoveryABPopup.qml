@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import tavell.auto 1.0
+import "../../base"
 import "../../singletons"
 
 // Lets the operator choose which of the two saved runs to resume.

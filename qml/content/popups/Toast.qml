@@ -72,7 +72,7 @@ Rectangle {
         function onToastNotify(text, iconUrl, colorEnum, duration) {
             let color = "transparent"
             if (colorEnum === Gui.ColorGreen)
-                color = Material.color(Material.Green)
+                color = Common.colorOk
             else if (colorEnum !== Gui.ColorTransparent)
                 console.error("Unbekannten Wert für colorEnum erhalten: " + colorEnum + " (Fallback: transparent)")
             root.notify(text, iconUrl, { color: color, duration: duration })

@@ -23,10 +23,10 @@ Item {
     property bool bgOpaqueOnError: false
     property real bgOpacity: 0.2
     property color colorIdle: Common.fg1
-    property color colorError: Material.color(Material.Red)
-    property color colorActive: Material.color(Material.Green)
-    property color colorSecondary: Material.color(Material.Yellow)
-    property color colorWarning: Material.color(Material.Purple)
+    property color colorError: Common.colorNegative
+    property color colorActive: Common.colorOk
+    property color colorSecondary: Common.colorSchemeSecondary
+    property color colorWarning: Common.colorSchemeWarning
     property real hoverScale: 1.1
     property real clickAreaRatio: 1.0
     property bool scaleWhenActive: false
@@ -46,7 +46,7 @@ Item {
     readonly property color backgroundColor: active ? colorActive
                                              : error ? colorError
                                                      : warning ? colorWarning
-                                                               : secondary ? colorSecondary : "#A0808080"
+                                                               : secondary ? colorSecondary : Common.colorSchemeOff
     readonly property bool backgroundOpaque: (active || warning || secondary || (error && bgOpaqueOnError))
                                              && !(active && error)
     property color iconColor: Qt.tint(Common.fg1, tintOf_(error ? colorError

@@ -24,7 +24,7 @@ HelpFrame {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: Common.colorSchemeBand
         opacity: 0.2
         radius: 10
     }
@@ -36,7 +36,7 @@ HelpFrame {
         anchors.fill: parent
         from: root.from
         to: root.to
-        font.pixelSize: 26
+        font.pixelSize: Common.pxSchemeFreq
         held: root.value
         background: null
 

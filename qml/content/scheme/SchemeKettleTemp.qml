@@ -16,11 +16,11 @@ Label {
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
     color: Common.fg1
-    font.pointSize: 30
+    font.pointSize: Common.ptSchemeTemp
     elide: Text.ElideRight
 
     background: Rectangle {
-        color: "black"
+        color: Common.colorSchemeBand
         opacity: 0.2
         radius: 10
     }

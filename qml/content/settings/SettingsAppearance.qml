@@ -119,7 +119,7 @@ MyGradientFlickContainer {
         objectName: "comboMode"
         visible: Bridge.debug
         text: "Modus"
-        color: "red"
+        color: Common.colorDebug
         model: root.modeNames
         currentIndex: root.currentMode
         comboBox.implicitWidth: 200

@@ -18,23 +18,15 @@ Page {
     property bool flashing: false
     property bool selectable: false
     readonly property var frequencies: [10, 50, 100, 250, 500, 750, 1000]
-    readonly property alias output: output_
+    readonly property alias output: console_.area
 
-    // Controller output is plain text: escape it so "<none>" or "a < b"
-    // shows literally, and keep its line breaks and runs of blanks.
-    function toHtml(text) {
-        // Each text starts its own paragraph: a closing line break would add an empty one.
-        const body = String(text).replace(/\r?\n$/, "")
-        return `<span style="white-space:pre-wrap">${Dialogs.escapeHtml(body)}</span>`
-    }
+    function appendStdout(text) { console_.appendStdout(text) }
 
-    function appendStdout(text) { output_.append(toHtml(text)) }
-
-    function appendStderr(text) { output_.append(`<font color="red">${toHtml(text)}</font>`) }
+    function appendStderr(text) { console_.appendStderr(text) }
 
     function appendReturnValue(val) {
-        const color = val === 0 ? "green" : "red"
-        output_.append(`<b><font color="${color}">Flashen mit Rückgabe ${val} abgeschlossen</font></b>`)
+        const color = val === 0 ? Common.colorOkText : Common.colorErrorText
+        console_.appendHtml(`<b><font color="${color}">Flashen mit Rückgabe ${val} abgeschlossen</font></b>`)
         flashing = false
     }
 
@@ -45,8 +37,6 @@ Page {
 
     objectName: "tabFlashPico"
     background: null
-
-    onSelectableChanged: if (!selectable) output_.deselect()
 
     Connections {
         target: Gui
@@ -83,7 +73,7 @@ Page {
 
             Rectangle {
                 objectName: "fileField"
-                color: root.fileUrl !== "" ? "green" : Common.colorWarning
+                color: root.fileUrl !== "" ? Common.colorOkText : Common.colorWarning
                 radius: Common.spacing
                 // As high as the button's visible face.
                 implicitHeight: chooseButton_.implicitHeight - chooseButton_.topInset - chooseButton_.bottomInset
@@ -126,7 +116,7 @@ Page {
                     MenuItem {
                         objectName: "copyItem"
                         text: "selektierter Text -> Clipboard"
-                        onTriggered: output_.copy()
+                        onTriggered: console_.area.copy()
                     }
                 }
             }
@@ -162,35 +152,15 @@ Page {
             onClicked: root.startFlashing()
         }
 
-        Flickable {
-            id: flick_
+        ConsoleOutput {
+            id: console_
 
             objectName: "outputFlickable"
-            clip: true
-            boundsBehavior: Flickable.StopAtBounds
+            areaObjectName: "outputArea"
+            selectable: root.selectable
+            areaBackground: Rectangle { color: Common.bg1; radius: Common.spacing }
             Layout.fillWidth: true
             Layout.fillHeight: true
-
-            // Follow the end unless the operator is scrolling.
-            onContentHeightChanged: {
-                if (!moving && !dragging && !scrollBar_.pressed)
-                    contentY = Math.max(0, contentHeight - height)
-            }
-
-            TextArea.flickable: TextArea {
-                id: output_
-
-                objectName: "outputArea"
-                readOnly: true
-                textFormat: TextEdit.RichText
-                wrapMode: TextEdit.Wrap
-                selectByMouse: root.selectable
-                persistentSelection: true
-                color: Common.fg1
-                background: Rectangle { color: Common.bg1; radius: Common.spacing }
-            }
-
-            ScrollBar.vertical: ScrollBar { id: scrollBar_ }
         }
 
         RowLayout {
@@ -201,7 +171,7 @@ Page {
                 objectName: "clearButton"
                 text: "Ausgabe löschen"
                 Layout.fillWidth: true
-                onClicked: output_.clear()
+                onClicked: console_.clear()
             }
 
             Button {

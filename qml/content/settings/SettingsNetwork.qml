@@ -24,11 +24,6 @@ MyGradientFlickContainer {
     })
     readonly property bool connecting: connectingAnimation_.running
 
-    function escape_(text) {
-        return String(text).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
-                .replace(/"/g, "&quot;")
-    }
-
     function clear_(container) {
         for (let i = container.children.length - 1; i >= 0; --i)
             container.children[i].destroy()
@@ -200,8 +195,8 @@ MyGradientFlickContainer {
 
             Label {
                 objectName: "interfaceLabel"
-                text: `<b>${root.escape_(row_.name)}</b>` + (row_.type !== "" ? ` (${root.escape_(row_.type)})` : "")
-                      + `: ${root.escape_(row_.entry.ip4 === undefined ? "" : row_.entry.ip4)}`
+                text: `<b>${Dialogs.escapeHtml(row_.name)}</b>` + (row_.type !== "" ? ` (${Dialogs.escapeHtml(row_.type)})` : "")
+                      + `: ${Dialogs.escapeHtml(row_.entry.ip4 === undefined ? "" : row_.entry.ip4)}`
                 textFormat: Text.StyledText
                 color: Common.fg1
                 elide: Text.ElideRight

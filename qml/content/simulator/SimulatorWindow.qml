@@ -49,7 +49,7 @@ Window {
     width: minimumWidth
     height: minimumHeight
     Material.theme: Common.theme
-    Material.accent: "#6fa4ce"
+    Material.accent: Common.accent
     color: Material.backgroundColor
 
     ColumnLayout {
@@ -209,16 +209,16 @@ Window {
                 objectName: "simStart"
                 text: "Taster grün"
                 code: Sensor.Start
-                Material.background: Material.color(Material.Green, Material.Shade600)
-                Material.foreground: "white"
+                Material.background: Common.colorStartButton
+                Material.foreground: Common.fgOnColor
             }
 
             SimPushButton {
                 objectName: "simStop"
                 text: "Taster rot"
                 code: Sensor.Stop
-                Material.background: Material.color(Material.Red, Material.Shade600)
-                Material.foreground: "white"
+                Material.background: Common.colorStopButton
+                Material.foreground: Common.fgOnColor
             }
 
             SimPushButton {

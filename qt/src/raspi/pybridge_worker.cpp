@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QMessageLogger>
 #include <cstdio>
-#include <mutex>
 #include <tuple>
 #include <type_traits>
 
@@ -92,31 +91,6 @@ QString interpreterPath(const QStringList &argv)
     return QStringLiteral(TAVELL_SYSTEM_PYTHON);
 }
 
-// A queued call looks its argument types up by the names the signal's and
-// the slot's signatures spell. The blocking connections register their own
-// types (class-qualified) as they are made.
-void registerActionMetaTypes()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        qRegisterMetaType<ActionEnum>("ActionEnum");
-        qRegisterMetaType<ActionEnum>();
-        qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
-        qRegisterMetaType<ActuatorEnum>("Actuator::ActuatorEnum");
-        qRegisterMetaType<AutoEnum>();
-        qRegisterMetaType<GuiValueEnum>("GuiValueEnum");
-        qRegisterMetaType<PageEnum>("PageEnum");
-        qRegisterMetaType<RecipesAction>("RecipesAction");
-        qRegisterMetaType<RecipesAction>();
-        qRegisterMetaType<SensorEnum>("SensorEnum");
-        qRegisterMetaType<ShellAction>("ShellAction");
-        qRegisterMetaType<SimulatorEnum>("SimulatorEnum");
-        qRegisterMetaType<SimulatorEnum>();
-        qRegisterMetaType<ValuesEnum>();
-        qRegisterMetaType<WifiAction>("WifiAction");
-    });
-}
-
 // The network actions carry login data (Connect: SSID and password); their
 // values never reach the log.
 template <typename Code>
@@ -148,7 +122,6 @@ PyWorker::PyWorker(Bridge *bridge)
 
 void PyWorker::connectActions(Bridge *bridge)
 {
-    registerActionMetaTypes();
     // The signals carrying a QJSValue hold the GUI thread until the
     // controller has returned; they must never be emitted on this thread.
     const auto blocking = Qt::BlockingQueuedConnection;

@@ -36,8 +36,6 @@ private Q_SLOTS:
         useSilentController();
         m_bridge.reset(new Bridge(QStringList{QString::fromLatin1(kPyInterpreter)}, false));
         registerQmlTypes(*m_bridge);
-        // The worker registers this name for its own connections.
-        qRegisterMetaType<GuiValueEnum>("GuiValueEnum");
         m_engine.reset(new QQmlEngine);
     }
 

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import tavell.bridge 1.0
-import tavell.screens 1.0
 import tavell.shell 1.0
 import "../../../singletons"
 import "../../../base"
@@ -14,36 +13,21 @@ Item {
     id: root
 
     property bool selecting: false
-    readonly property alias output: output_
+    readonly property alias output: console_.area
     readonly property int maxLines: 5000
 
-    // Output of the update tools is plain text: escape it so "<none>" shows
-    // literally, and keep its line breaks and runs of blanks.
-    function toHtml(text) {
-        // Each text starts its own paragraph: a closing line break would add an empty one.
-        const body = String(text).replace(/\r?\n$/, "")
-        return `<span style="white-space:pre-wrap">${Dialogs.escapeHtml(body)}</span>`
-    }
+    function appendStdout(text) { console_.appendStdout(text) }
 
-    function appendStdout(text) { tail_.append(toHtml(text)) }
+    function appendStderr(text) { console_.appendStderr(text) }
 
-    function appendStderr(text) { tail_.append(`<font color="red">${toHtml(text)}</font>`) }
-
-    function clear() { tail_.clear() }
+    function clear() { console_.clear() }
 
     function copySelection() {
-        output_.copy()
+        console_.area.copy()
         Common.notify("Text in die Zwischenablage kopiert")
     }
 
     objectName: "tabConsole"
-
-    TextTail {
-        id: tail_
-
-        document: output_.textDocument
-        maximumLines: root.maxLines
-    }
 
     Connections {
         target: Shell
@@ -57,8 +41,8 @@ Item {
 
         Label {
             objectName: "droppedLines"
-            visible: tail_.dropped > 0
-            text: `${tail_.dropped} ältere Zeilen ausgeblendet (vollständig im Protokoll)`
+            visible: console_.dropped > 0
+            text: `${console_.dropped} ältere Zeilen ausgeblendet (vollständig im Protokoll)`
             color: Common.fg1
             Layout.fillWidth: true
         }
@@ -67,32 +51,14 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
 
-            Flickable {
-                id: flick_
+            ConsoleOutput {
+                id: console_
 
                 objectName: "consoleFlickable"
+                areaObjectName: "consoleArea"
                 anchors.fill: parent
-                clip: true
-                boundsBehavior: Flickable.StopAtBounds
-
-                onContentHeightChanged: {
-                    if (contentHeight > height)
-                        contentY = contentHeight - height
-                }
-
-                TextArea.flickable: TextArea {
-                    id: output_
-
-                    objectName: "consoleArea"
-                    readOnly: true
-                    textFormat: TextEdit.RichText
-                    wrapMode: TextEdit.Wrap
-                    selectByMouse: root.selecting
-                    persistentSelection: true
-                    color: Common.isDarkTheme ? "white" : "black"
-                }
-
-                ScrollBar.vertical: ScrollBar { }
+                maximumLines: root.maxLines
+                selectable: root.selecting
             }
 
             BusyIndicator {
@@ -119,7 +85,7 @@ Item {
             Button {
                 objectName: "copyButton"
                 text: "Selektion kopieren"
-                enabled: output_.selectedText !== ""
+                enabled: console_.area.selectedText !== ""
                 onClicked: root.copySelection()
             }
 
@@ -127,7 +93,7 @@ Item {
                 objectName: "clearOutputButton"
                 text: "Ausgabe löschen"
                 icon.source: "qrc:/img/trash3.svg"
-                enabled: output_.length > 0
+                enabled: console_.area.length > 0
                 Layout.fillWidth: true
                 onClicked: root.clear()
             }

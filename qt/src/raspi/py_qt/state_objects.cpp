@@ -1,5 +1,7 @@
 #include "state_objects.h"
 
+#include "metatypes.h"
+
 #include <cstdlib>
 #include <new>
 
@@ -80,11 +82,12 @@ detail::StateObjectsInit::StateObjectsInit()
     build<Values, s_values>();
     build<Wifi, s_wifi>();
 
-    // Links between the objects, once all of them exist: the plant layout
-    // decides which line cooks.
+    // Once all of them exist: the metatype names, and the links between the
+    // objects (the plant layout decides which line cooks).
     if (s_wired)
         return;
     s_wired = true;
+    registerMetaTypes();
     QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_auto, &Auto::_followIsSpecial);
     QObject::connect(&g_values, &Values::heatZoneCountBChanged, &g_recipes, &Recipes::_updateAutoX);
 }

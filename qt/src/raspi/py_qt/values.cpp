@@ -38,11 +38,7 @@ QVector<bool> zonesFor(int count, const std::array<bool, 4> &flags, const char *
 
 } // namespace
 
-Values::Values()
-{
-    // Properties of this type are read by its name (QML, QMetaProperty).
-    qRegisterMetaType<StringMap>("StringMap");
-}
+Values::Values() = default;
 
 void Values::setStatusA(const QString &value) { store(m_statusA, value, &Values::statusAChanged); }
 void Values::setStatusB(const QString &value) { store(m_statusB, value, &Values::statusBChanged); }

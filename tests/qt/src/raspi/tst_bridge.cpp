@@ -47,7 +47,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ActionEnum>("ActionEnum");
         QVERIFY(m_dir.isValid());
     }
 

@@ -28,7 +28,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ActionEnum>("ActionEnum");
     }
 
     void initRaises()

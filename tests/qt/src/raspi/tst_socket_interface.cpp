@@ -115,7 +115,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ActionEnum>("ActionEnum");
         m_lock = std::make_unique<AppSocketLock>();
         QVERIFY2(m_lock->isLocked(), AppSocketLock::path);
         QVERIFY2(!socketAnswers(kPath), "A program answers on the command socket; end it before running this test.");

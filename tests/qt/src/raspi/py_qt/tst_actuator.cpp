@@ -82,8 +82,6 @@ class TstActuator : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<ActuatorEnum>("ActuatorEnum"); }
-
     void codeTableHasGapsForTheDrives()
     {
         const QMetaEnum meta = QMetaEnum::fromType<ActuatorEnum>();

@@ -96,7 +96,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ActuatorEnum>("ActuatorEnum");
         env.reset(new PyTestEnv);
         QVERIFY2(run(R"(
 import controller

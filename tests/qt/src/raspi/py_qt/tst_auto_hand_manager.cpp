@@ -32,8 +32,6 @@ private Q_SLOTS:
     {
         initTestApp();
         useSilentController();
-        qRegisterMetaType<AutoEnum>("AutoEnum");
-        qRegisterMetaType<ValuesEnum>("ValuesEnum");
     }
 
     void cleanup() { setLines(false, false); }

@@ -192,9 +192,6 @@ class TstAutoState : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // As the program's start-up does.
-    void initTestCase() { qRegisterMetaType<AutoEnum>("AutoEnum"); }
-
     void metaObjectLayout()
     {
         const QMetaObject &mo = Auto::staticMetaObject;

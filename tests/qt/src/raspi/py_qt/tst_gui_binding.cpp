@@ -34,11 +34,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        // Signal spies look the argument types up by the names in the signatures.
-        qRegisterMetaType<Gui::ColorEnum>("ColorEnum");
-        qRegisterMetaType<Gui::PageEnum>("PageEnum");
-        qRegisterMetaType<Gui::PopupEnum>("PopupEnum");
-        qRegisterMetaType<Gui::SchemaEnum>("SchemaEnum");
         env.reset(new PyTestEnv);
         env->exec("from tavell.gui import *");
     }

@@ -21,13 +21,6 @@ class TstGuiState : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // As the worker does for its connections; signal spies look the
-        // argument types up by the name in the signature.
-        qRegisterMetaType<GuiValueEnum>("GuiValueEnum");
-    }
-
     void freshObject()
     {
         Gui gui;

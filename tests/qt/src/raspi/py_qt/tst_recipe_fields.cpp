@@ -195,8 +195,6 @@ class TstRecipeFields : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<Recipes::RecipesAction>(); }
-
     void metaObjectLayout()
     {
         const QMetaObject &mo = Recipe::staticMetaObject;

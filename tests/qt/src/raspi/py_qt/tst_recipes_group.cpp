@@ -11,8 +11,6 @@ class TstRecipesGroup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<Recipes::RecipesAction>("RecipesAction"); }
-
     void cleanup()
     {
         g_values.setHeatZoneCountB(-1);

@@ -19,8 +19,6 @@ class TstSensor : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<SensorEnum>("SensorEnum"); }
-
     void codeTable()
     {
         const QMetaEnum meta = QMetaEnum::fromType<SensorEnum>();

@@ -79,8 +79,6 @@ class TstShellChangelogList : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // As start-up registers them; the entry's changes are read by this name.
-        qRegisterMetaType<StringVector>("StringVector");
         qmlRegisterUncreatableType<ChangelogEntry>("tavell.shell", 1, 0, "ChangelogEntry",
                                                    QStringLiteral("ChangelogEntry kann nicht instanziert werden."));
     }

@@ -91,9 +91,6 @@ class TstSimulatorProperties : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // As main does; spies need the signal's argument type by name.
-    void initTestCase() { qRegisterMetaType<SimulatorEnum>("SimEnum"); }
-
     void metaObjectLayout()
     {
         const QMetaObject &mo = Simulator::staticMetaObject;

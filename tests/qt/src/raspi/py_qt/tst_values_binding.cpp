@@ -138,7 +138,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         initTestApp();
-        qRegisterMetaType<ValuesEnum>("ValuesEnum");
         m_env.reset(new PyTestEnv);
         m_env->exec("import tavell.values as tv\nV = tv.Values");
         m_values = m_env->eval("V");

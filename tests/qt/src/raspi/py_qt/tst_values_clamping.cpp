@@ -44,8 +44,6 @@ class TstValuesClamping : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<ValuesEnum>("ValuesEnum"); }
-
     void clamps_data()
     {
         QTest::addColumn<QString>("name");

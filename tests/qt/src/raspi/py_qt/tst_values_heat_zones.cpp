@@ -60,8 +60,6 @@ class TstValuesHeatZones : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<ValuesEnum>("ValuesEnum"); }
-
     void flagListFollowsZoneCount_data()
     {
         QTest::addColumn<bool>("lineB");

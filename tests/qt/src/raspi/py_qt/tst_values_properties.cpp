@@ -150,8 +150,6 @@ class TstValuesProperties : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<ValuesEnum>("ValuesEnum"); }
-
     void metaObjectLayout()
     {
         const QMetaObject &mo = Values::staticMetaObject;

@@ -1,10 +1,13 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Controls.Material 2.15
+import "../singletons"
 
-// Check box whose text is shown as it stands (it may come from the controller).
+// Check box whose text is shown as it stands (it may come from the
+// controller); cut off at the end, or wrapped with `wrap`.
 CheckBox {
     id: root
+
+    property bool wrap: false
 
     contentItem: Label {
         leftPadding: root.indicator && !root.mirrored ? root.indicator.width + root.spacing : 0
@@ -12,8 +15,9 @@ CheckBox {
         text: root.text
         textFormat: Text.PlainText
         font: root.font
-        color: root.enabled ? root.Material.foreground : root.Material.hintTextColor
-        elide: Text.ElideRight
+        color: root.enabled ? Common.fg1 : Common.fg2
+        wrapMode: root.wrap ? Text.Wrap : Text.NoWrap
+        elide: root.wrap ? Text.ElideNone : Text.ElideRight
         verticalAlignment: Text.AlignVCenter
     }
 }
