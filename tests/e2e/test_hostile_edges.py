@@ -147,6 +147,8 @@ def test_texts_from_outside_never_fetch_what_their_markup_names(start, home):
             assert send(b"fullscreen 0") == b""
             time.sleep(3)
             assert _Recorder.requests == []
+            # The message's rich text asked for the picture, and was refused.
+            assert [line for line in run.err if "Netzwerkzugriff abgelehnt: " + url in line], "\n".join(run.err)
             quit_within(run, 30)
         finally:
             run.kill()

@@ -63,6 +63,8 @@ def _ready():
         Gui.set_warnings_dialog_data(1, img, "Warnung", img)
         Gui.question("Frage", "Text", {"yes": img, "no": img})
         Wifi.set_login_data(img, "")
+        # A message is rich text and may format, but fetches nothing.
+        Gui.message("Bild", img, "info")
     elif MODE == "huge":
         Gui.message("Groß", "x" * (1 << 20), "info")
     elif MODE == "networks":
