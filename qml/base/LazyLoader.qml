@@ -17,4 +17,9 @@ Loader {
 
     onWantedChanged: build_()
     Component.onCompleted: build_()
+    // Taken down while its file still loads in the background (a repeater's
+    // delegate whose model was replaced, as the scheme views are once the
+    // plant's second line is known), it stops waiting for the file: on
+    // arrival the loader would build the item in the context already gone.
+    Component.onDestruction: if (status === Loader.Loading) active = false
 }

@@ -56,7 +56,7 @@ Rectangle {
             Layout.preferredWidth: 40
         }
 
-        Button {
+        PlainButton {
             id: button_
 
             objectName: "lineButton"

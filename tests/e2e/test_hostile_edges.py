@@ -8,11 +8,12 @@ import os
 import resource
 import signal
 import socket
+import subprocess
 import sys
 import threading
 import time
 
-from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, SOURCE, offscreen, scaled, send
+from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, SOURCE, offscreen, program_env, scaled, send, start_xvfb
 
 HOSTILE = os.path.join(SOURCE, "tests", "py", "controllers", "hostile")
 READY = "hostile: bereit"
@@ -146,6 +147,8 @@ def test_texts_from_outside_never_fetch_what_their_markup_names(start, home):
             assert send(b"fullscreen 0") == b""
             time.sleep(3)
             assert _Recorder.requests == []
+            # The message's rich text asked for the picture, and was refused.
+            assert [line for line in run.err if "Netzwerkzugriff abgelehnt: " + url in line], "\n".join(run.err)
             quit_within(run, 30)
         finally:
             run.kill()
@@ -256,3 +259,76 @@ def test_sigterm_and_sighup_end_the_program_as_app_quit_does(start, home):
                 assert "width=" in f.read()
         finally:
             run.kill()
+
+
+class _Answers:
+    """Asks the command socket again and again from a thread; keeps the longest wait."""
+
+    def __init__(self):
+        self.longest = 0.0
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._ask, daemon=True)
+        self._thread.start()
+
+    def _ask(self):
+        while not self._stop.is_set():
+            begun = time.monotonic()
+            try:
+                send(b"fullscreen 0", timeout=60)
+            except OSError:
+                # No answer within the minute still counts as the wait it was.
+                pass
+            self.longest = max(self.longest, time.monotonic() - begun)
+            time.sleep(0.05)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join(timeout=70)
+        return self.longest
+
+
+def test_a_thousand_found_networks_cost_kilobytes_each(start, home, tmp_path):
+    # Drawn under X at the program's scale, as on the plant: what a row draws
+    # is what it costs.
+    xvfb, display = start_xvfb()
+    go = tmp_path / "go"
+    try:
+        settings = os.path.join(home, "config", "TavellGmbH")
+        os.makedirs(settings)
+        with open(os.path.join(settings, "Zentorix.ini"), "w") as f:
+            f.write("[window]\ntheme=0\nmaximized=false\nx=0\ny=0\nwidth=1024\nheight=600\n")
+        run = start(env=program_env(home, PYTHONPATH=HOSTILE, TAVELL_HOSTILE="networks", TAVELL_HOSTILE_GO=str(go),
+                                    DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_QUICK_BACKEND="software"))
+        try:
+            assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
+            assert run.wait_for(READY), "\n".join(run.err)
+            time.sleep(1)
+            # The settings page is shown; choose its "Netzwerk" tab (the
+            # window's logical pixels, twice as many on the screen).
+            for x, y in ((500, 25), (200, 84)):
+                subprocess.run(["xdotool", "mousemove", str(2 * x), str(2 * y), "sleep", "0.3", "click", "1"],
+                               env={**os.environ, "DISPLAY": display}, check=True)
+                time.sleep(1)
+            # The tab asks for the interfaces only while it is shown.
+            assert run.wait_for("hostile: wifi_action_from_cpp(<WifiActionEnum.IPData", timeout=10), \
+                "\n".join(run.err)
+            time.sleep(1)
+            before = resident_kib(run)
+            answers = _Answers()
+            try:
+                go.touch()
+                assert run.wait_for("hostile: 1000 Netze gemeldet", timeout=60), "\n".join(run.err)
+                time.sleep(3)
+            finally:
+                longest = answers.stop()
+            grown = resident_kib(run) - before
+            print("networks:", round(longest, 2), "s,", grown, "KiB")
+            assert longest < scaled(1.0)
+            if not CHECKING_BUILD:
+                assert grown < 50_000
+            quit_within(run, 30)
+        finally:
+            run.kill()
+    finally:
+        xvfb.kill()
+        xvfb.wait()

@@ -56,9 +56,16 @@ Item {
             TestHooks.setWifiIpMapList([])
         }
 
+        // The rows of a column, or of a list (in its order; all are in sight here).
         function rows(containerName) {
             const container = findChild(tab, containerName)
             const found = []
+            if (container.itemAtIndex) {
+                container.forceLayout()
+                for (let i = 0; i < container.count; ++i)
+                    found.push(container.itemAtIndex(i))
+                return found
+            }
             for (let i = 0; i < container.children.length; ++i)
                 found.push(container.children[i])
             return found

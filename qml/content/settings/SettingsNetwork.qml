@@ -29,7 +29,7 @@ MyGradientFlickContainer {
             container.children[i].destroy()
     }
 
-    function removeWifiLines() { clear_(networks_) }
+    function removeWifiLines() { networks_.model = [] }
 
     function scanOrAbort() {
         if (connecting) {
@@ -50,20 +50,19 @@ MyGradientFlickContainer {
     }
 
     function rebuildWifiLines() {
-        removeWifiLines()
         const results = Wifi.scanResults
+        const lines = []
         for (const ssid of Object.keys(results)) {
             if (ssid === current_.ssid)
                 continue
             const found = results[ssid] || {}
-            const line = wifiLineComponent_.createObject(networks_, {
+            lines.push({
                 ssid: ssid,
                 quality: found.quality ? `${found.quality}%` : "?",
                 is5GHz: found.is5GHz === true
             })
-            if (!line)
-                console.log(`Konnte Element WifiLine für ${ssid} nicht erstellen (${wifiLineComponent_.errorString()}).`)
         }
+        networks_.model = lines
         scanPending = false
     }
 
@@ -130,12 +129,40 @@ MyGradientFlickContainer {
         Layout.fillWidth: true
     }
 
-    ColumnLayout {
-        id: networks_
+    // The found networks, 5 apart. A scan may find hundreds: only the rows
+    // in sight of the scrolling tab (and a few beyond) are built. The list
+    // is as high as the part of its rows the tab shows, lies over that part
+    // and shows the rows that belong there.
+    Item {
+        id: networksArea_
 
-        objectName: "networks"
-        spacing: 5
+        readonly property real rowsHeight: networks_.count > 0 ? networks_.count * (40 + networks_.spacing) - networks_.spacing : 0
+
+        implicitHeight: rowsHeight
         Layout.fillWidth: true
+
+        ListView {
+            id: networks_
+
+            objectName: "networks"
+            width: parent.width
+            height: Math.min(root.flickable.height, networksArea_.rowsHeight)
+            y: Math.max(0, Math.min(root.flickable.contentY - networksArea_.y, networksArea_.rowsHeight - height))
+            contentY: originY + y
+            interactive: false
+            spacing: 5
+            model: []
+
+            delegate: MyWifiLine {
+                objectName: "networkRow"
+                width: ListView.view.width
+                ssid: modelData.ssid
+                quality: modelData.quality
+                is5GHz: modelData.is5GHz
+                buttonText: "Verbinden"
+                onButtonClicked: Wifi.toPy(Wifi.Login, ssid)
+            }
+        }
     }
 
     // Cycles through the bars while a connection is being made.
@@ -165,16 +192,6 @@ MyGradientFlickContainer {
         }
         function onScanResultsChanged() { root.rebuildWifiLines() }
         function onAbortWifiScan() { root.scanPending = false }
-    }
-
-    Component {
-        id: wifiLineComponent_
-
-        MyWifiLine {
-            id: line_
-            buttonText: "Verbinden"
-            onButtonClicked: Wifi.toPy(Wifi.Login, line_.ssid)
-        }
     }
 
     // An interface with its address; WireGuard interfaces can be restarted.

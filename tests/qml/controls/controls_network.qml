@@ -32,9 +32,10 @@ Item {
         // "Verbinden" of the network found by a scan.
         function foundNetwork(screen) {
             const rows = t.findChild(screen, "networks")
-            if (rows.children.length === 0)
+            if (rows.count === 0)
                 t.put("wifi.scanResults", { "Gast": { quality: 70 } })
-            return t.findChild(rows, "lineButton")
+            rows.forceLayout()
+            return t.findChild(rows.itemAtIndex(0), "lineButton")
         }
 
         // A second press while the scan is pending asks for nothing.

@@ -3,18 +3,20 @@ screen is ready: "storm" fails every report of a dialog after showing a
 message; "thread" leaves a thread running that never ends ("poweroff" as well, then
 has the power-off question accepted); "deep" hands over
 values nested far too deep; "markup" sends texts pointing at the address in
-TAVELL_HOSTILE_URL; "huge" shows a message of a megabyte."""
+TAVELL_HOSTILE_URL; "huge" shows a message of a megabyte; "networks" reports
+a thousand found networks once the file TAVELL_HOSTILE_GO appears."""
 
 import os
 import threading
 import time
 
 from tavell import Logger
-from tavell.gui import Gui, GuiEnum, IconEnum
+from tavell.gui import Gui, GuiEnum, IconEnum, PageEnum
 from tavell.wifi import Wifi
 
 MODE = os.environ.get("TAVELL_HOSTILE", "")
 URL = os.environ.get("TAVELL_HOSTILE_URL", "")
+GO = os.environ.get("TAVELL_HOSTILE_GO", "")
 
 
 def _poll_forever():
@@ -27,6 +29,13 @@ def _nested(depth):
     for _ in range(depth):
         value = [value]
     return value
+
+
+def _networks_when_told():
+    while not os.path.exists(GO):
+        time.sleep(0.05)
+    Wifi.scan_results = {f"Netz {i}": {"quality": i % 100, "is5GHz": i % 2 == 0} for i in range(1000)}
+    Logger.info("hostile: 1000 Netze gemeldet")
 
 
 def _ready():
@@ -54,8 +63,13 @@ def _ready():
         Gui.set_warnings_dialog_data(1, img, "Warnung", img)
         Gui.question("Frage", "Text", {"yes": img, "no": img})
         Wifi.set_login_data(img, "")
+        # A message is rich text and may format, but fetches nothing.
+        Gui.message("Bild", img, "info")
     elif MODE == "huge":
         Gui.message("Groß", "x" * (1 << 20), "info")
+    elif MODE == "networks":
+        Gui.page = PageEnum.Settings
+        threading.Thread(target=_networks_when_told, name="netze", daemon=True).start()
     Logger.info("hostile: bereit")
 
 
@@ -72,6 +86,10 @@ def gui_value_from_cpp(code, value):
     Logger.info(f"hostile: gui_value_from_cpp({code!r}, {value!r})")
     if MODE == "storm" and code == GuiEnum.DialogData:
         raise RuntimeError("Bericht abgelehnt")
+
+
+def wifi_action_from_cpp(code, value):
+    Logger.info(f"hostile: wifi_action_from_cpp({code!r})")
 
 
 def __getattr__(name):
