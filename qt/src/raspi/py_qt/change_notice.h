@@ -12,10 +12,28 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
 #include <cstring>
 #include <utility>
 
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+#endif
+
 namespace detail {
+
+// The queued call runs on the object's thread, and the writer's thread may
+// drop the last reference to it afterwards and destroy it there. Qt orders the
+// two with a reference count inside QtCore, which ThreadSanitizer does not see
+// (the ThreadSanitizer build's Qt hooks cover only the way there): the call
+// hands its memory back when it ends, the destructor takes it over.
+#if defined(__SANITIZE_THREAD__)
+inline void handBack(void *call) { __tsan_release(call); }
+inline void takeBack(void *call) { __tsan_acquire(call); }
+#else
+inline void handBack(void *) {}
+inline void takeBack(void *) {}
+#endif
 
 // One waiting notice: the object and the bytes of its signal's member pointer.
 struct NoticeKey
@@ -34,26 +52,32 @@ bool claimNotice(const NoticeKey &key);
 void releaseNotice(const NoticeKey &key);
 
 // Held by the queued call: clears the notice when the call runs, or when Qt
-// drops the call unrun because the object went away.
+// drops the call unrun because the object went away. The call runs on the
+// object's thread, but the writer's thread may drop the last reference to it
+// afterwards and so destroy the claim there: the flag is atomic.
 class NoticeClaim
 {
 public:
     explicit NoticeClaim(const NoticeKey &key) : m_key(key) {}
-    NoticeClaim(NoticeClaim &&other) noexcept : m_key(other.m_key), m_held(std::exchange(other.m_held, false)) {}
+    NoticeClaim(NoticeClaim &&other) noexcept : m_key(other.m_key), m_held(other.m_held.exchange(false)) {}
     NoticeClaim(const NoticeClaim &) = delete;
     NoticeClaim &operator=(const NoticeClaim &) = delete;
     NoticeClaim &operator=(NoticeClaim &&) = delete;
-    ~NoticeClaim() { release(); }
+    ~NoticeClaim()
+    {
+        takeBack(this);
+        release();
+    }
 
     void release()
     {
-        if (std::exchange(m_held, false))
+        if (m_held.exchange(false))
             releaseNotice(m_key);
     }
 
 private:
     NoticeKey m_key;
-    bool m_held = true;
+    std::atomic<bool> m_held{true};
 };
 
 } // namespace detail
@@ -76,6 +100,7 @@ void notifyChanged(Obj *obj, void (Obj::*changed)())
         [obj, changed, claim = detail::NoticeClaim(key)]() mutable {
             claim.release();
             (obj->*changed)();
+            detail::handBack(&claim);
         },
         Qt::QueuedConnection);
 }
