@@ -14,6 +14,16 @@
 //   template calls the exported invokeMethodImpl, which is wrapped here and
 //   releases on the function object; its event carries that object, and the
 //   hook acquires on it.
+// - The event and the argument copies. QtCore allocates them on the sending
+//   thread after the release above, and the slot reads them on the receiving
+//   thread. While a signal or such an invokeMethod runs, every block that
+//   QtCore itself allocates with operator new releases on its own address
+//   (operator new is replaced here for that), and the hook acquires on the
+//   event and on each argument before delivery. Without this a slot reading
+//   its arguments was reported whenever the receiving thread was awake when
+//   the call arrived (tst_tsan_handover with a busy receiver: every run). The
+//   pointer array of a call with more than two arguments is malloc'ed and not
+//   covered; a blocking-queued call's arguments stay on the sender's stack.
 //
 // Not exact: the acquire takes in everything the sender's thread did up to
 // the sender's latest signal, which may be later than the one being
@@ -27,8 +37,11 @@
 #include <QEvent>
 #include <QThread>
 
+#include <cstdint>
 #include <cstring>
 #include <dlfcn.h>
+#include <link.h>
+#include <new>
 #include <sanitizer/tsan_interface.h>
 #include <typeinfo>
 
@@ -48,7 +61,8 @@ namespace {
 // The fields QtCore's QMetaCallEvent (private qobject_p.h, Qt 5.15) adds to
 // QEvent, in its order: QAbstractMetaCallEvent's signal index (in QEvent's
 // tail padding), sender and semaphore, then the function object of a call
-// made with one. Checked against the constructor in libQt5Core 5.15.8 and by
+// made with one, the argument pointers (return value first) and their count.
+// Checked against the constructor in libQt5Core 5.15.8 and by
 // tst_tsan_handover, which fails without these acquires.
 struct MetaCallEventFields : QEvent
 {
@@ -56,11 +70,58 @@ struct MetaCallEventFields : QEvent
     const QObject *sender;
     void *semaphore;
     QtPrivate::QSlotObjectBase *slotObject;
+    void **args;
+    void *callFunction;
+    int argCount;
 };
+
+// Signals and queued invokeMethods running on this thread, nested.
+thread_local int handingOver = 0;
+
+struct CodeRange
+{
+    std::uintptr_t begin = 0, end = 0;
+};
+
+// The executable segment of libQt5Core, found once.
+CodeRange qtCoreCode()
+{
+    static const CodeRange range = [] {
+        CodeRange found;
+        dl_iterate_phdr(
+            [](dl_phdr_info *info, size_t, void *data) {
+                if (!info->dlpi_name || !std::strstr(info->dlpi_name, "libQt5Core.so"))
+                    return 0;
+                for (int i = 0; i < info->dlpi_phnum; ++i) {
+                    const ElfW(Phdr) &segment = info->dlpi_phdr[i];
+                    if (segment.p_type == PT_LOAD && (segment.p_flags & PF_X)) {
+                        auto *range = static_cast<CodeRange *>(data);
+                        range->begin = info->dlpi_addr + segment.p_vaddr;
+                        range->end = range->begin + segment.p_memsz;
+                        return 1;
+                    }
+                }
+                return 0;
+            },
+            &found);
+        return found;
+    }();
+    return range;
+}
 
 // Also the end of a thread's start: QThread's started() releases here and
 // QThread::quit() acquires it (tsan_qt_mutex.cpp).
-void signalBegin(QObject *caller, int, void **) { __tsan_release(caller); }
+void signalBegin(QObject *caller, int, void **)
+{
+    __tsan_release(caller);
+    ++handingOver;
+}
+
+void signalEnd(QObject *, int)
+{
+    if (handingOver > 0)
+        --handingOver;
+}
 
 // Reads what QtCore wrote into the event before the acquire: not instrumented.
 __attribute__((no_sanitize("thread"))) bool eventNotify(void **data)
@@ -72,11 +133,16 @@ __attribute__((no_sanitize("thread"))) bool eventNotify(void **data)
             __tsan_acquire(const_cast<QObject *>(fields->sender));
         else if (fields->slotObject)
             __tsan_acquire(fields->slotObject);
+        __tsan_acquire(const_cast<QEvent *>(event));
+        if (!fields->semaphore) {
+            for (int i = 1; fields->args && i < fields->argCount; ++i)
+                __tsan_acquire(fields->args[i]);
+        }
     }
     return false; // the event is delivered as usual
 }
 
-QSignalSpyCallbackSet spyCallbacks{signalBegin, nullptr, nullptr, nullptr};
+QSignalSpyCallbackSet spyCallbacks{signalBegin, nullptr, signalEnd, nullptr};
 const bool hooksRegistered = (qt_register_signal_spy_callbacks(&spyCallbacks),
                               QInternal::registerCallback(QInternal::EventNotifyCallback, eventNotify), true);
 
@@ -90,5 +156,22 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
         RTLD_NEXT, "_ZN11QMetaObject16invokeMethodImpl"
                    "EP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv"));
     __tsan_release(slot);
-    return real(object, slot, type, ret);
+    ++handingOver;
+    const bool invoked = real(object, slot, type, ret);
+    --handingOver;
+    return invoked;
+}
+
+__attribute__((visibility("default"))) void *operator new(std::size_t size)
+{
+    using Real = void *(*)(std::size_t);
+    static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "_Znwm"));
+    void *block = real(size);
+    if (handingOver > 0) {
+        const auto caller = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
+        const CodeRange qtCore = qtCoreCode();
+        if (caller >= qtCore.begin && caller < qtCore.end)
+            __tsan_release(block);
+    }
+    return block;
 }
