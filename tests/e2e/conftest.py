@@ -24,6 +24,12 @@ STAND_INS = os.path.join(SOURCE, "tests", "bin")
 SOCKET_PATH = "/tmp/tavell_brew.sock"
 LOCK_PATH = "/tmp/tavell_brew.test.lock"
 
+# Every process a test starts dies with the test process. When CTest stops a
+# test at its time limit it kills only the test process; a program left
+# behind would hold the fixed socket and fail every later test of the run.
+# (setpriv executes the program in its place: the pid stays the program's.)
+DIES_WITH_TEST = ["setpriv", "--pdeathsig", "KILL"]
+
 CONSTRUCTED = "SocketInterface CONSTRUCTED; sock exists: 1"
 DESTRUCTED = "SocketInterface DESTRUCTED"
 
@@ -43,7 +49,7 @@ class Running:
     """A started program whose standard output and error are collected."""
 
     def __init__(self, args, env, cwd):
-        self.proc = subprocess.Popen([APP, *args], env=env, cwd=cwd, stdout=subprocess.PIPE,
+        self.proc = subprocess.Popen([*DIES_WITH_TEST, APP, *args], env=env, cwd=cwd, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
         self._out, self._err = [], []
         self._lock = threading.Lock()
@@ -203,7 +209,7 @@ def start(home):
 def start_xvfb():
     """An X server of the program's screen size; returns the process and its display name."""
     read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen([*DIES_WITH_TEST, "Xvfb", "-displayfd", str(write_fd), "-screen", "0", "2048x1200x24", "-nolisten", "tcp"],
                             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_fd)
     with os.fdopen(read_fd, "rb") as r:
@@ -218,7 +224,7 @@ def display():
         pytest.fail("Xvfb and matchbox-window-manager are needed (scripts/setup installs them)")
     xvfb, name = start_xvfb()
     env = {**os.environ, "DISPLAY": name}
-    wm = subprocess.Popen(["matchbox-window-manager", "-use_titlebar", "no"], env=env,
+    wm = subprocess.Popen([*DIES_WITH_TEST, "matchbox-window-manager", "-use_titlebar", "no"], env=env,
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The tests ask the window manager (through wmctrl) to close windows or
     # show them full screen: it must be in charge before a test begins. It is
