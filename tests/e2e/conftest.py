@@ -4,6 +4,7 @@ import contextlib
 import fcntl
 import os
 import shutil
+import signal
 import socket
 import stat
 import subprocess
@@ -27,8 +28,9 @@ LOCK_PATH = "/tmp/tavell_brew.test.lock"
 # Every process a test starts dies with the test process. When CTest stops a
 # test at its time limit it kills only the test process; a program left
 # behind would hold the fixed socket and fail every later test of the run.
-# (setpriv executes the program in its place: the pid stays the program's.)
-DIES_WITH_TEST = ["setpriv", "--pdeathsig", "KILL"]
+# (setpriv executes the program in its place: the pid stays the program's.
+# Found now, as some tests start the program with a narrowed PATH.)
+DIES_WITH_TEST = [shutil.which("setpriv") or "/usr/bin/setpriv", "--pdeathsig", "KILL"]
 
 CONSTRUCTED = "SocketInterface CONSTRUCTED; sock exists: 1"
 DESTRUCTED = "SocketInterface DESTRUCTED"
@@ -49,8 +51,10 @@ class Running:
     """A started program whose standard output and error are collected."""
 
     def __init__(self, args, env, cwd):
+        # A group of its own, so that kill() also ends a child the program
+        # forked and that has not yet executed anything.
         self.proc = subprocess.Popen([*DIES_WITH_TEST, APP, *args], env=env, cwd=cwd, stdout=subprocess.PIPE,
-                                     stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+                                     stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, start_new_session=True)
         self._out, self._err = [], []
         self._lock = threading.Lock()
         self._threads = [threading.Thread(target=self._pump, args=(s, b), daemon=True)
@@ -90,9 +94,9 @@ class Running:
         return code
 
     def kill(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(self.proc.pid, signal.SIGKILL)
+        self.proc.wait()
 
 
 def socket_answers():
@@ -174,6 +178,12 @@ def program_env(home, **extra):
         "PYTHONPATH": os.path.join(SOURCE, "py"),
         "PYTHONDONTWRITEBYTECODE": "1",
         "PATH": STAND_INS + os.pathsep + os.environ.get("PATH", ""),
+        # No session bus. Without an address, Qt's platform theme under X11
+        # has libdbus fork a child to launch one; in the ASan build such a
+        # child could hang before it executed anything (an allocator lock
+        # that another thread held at the fork), keeping the program's
+        # command socket open after the program was killed.
+        "DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent/tavell-test-bus",
     })
     env.update(extra)
     return env
