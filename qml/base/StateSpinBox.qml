@@ -18,20 +18,11 @@ ThemedSpinBox {
 
     signal modified(int val)
 
-    // Until the box is complete its `value: held` binding is still in place.
-    // Binding it again then (a range bound during creation) had Qt Quick
-    // Controls start building the arrows from inside that new binding, and
-    // once that building was never finished (LeakSanitizer: items still being
-    // created when the engine ended).
-    property bool complete_: false
-
     function showHeld() {
-        if (complete_)
-            value = Qt.binding(function() { return root.held })
+        value = Qt.binding(function() { return root.held })
     }
 
     value: held
-    Component.onCompleted: complete_ = true
 
     onValueModified: {
         modified(value)
