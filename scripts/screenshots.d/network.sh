@@ -12,7 +12,7 @@ network_shots() {
     press scanButton
     # The interfaces come with the first poll.
     shot "network_found_$suffix" \
-         "!p.find('tabNetwork').scanPending && p.find('networks').children.length >= 4
+         "!p.find('tabNetwork').scanPending && p.find('networks').count >= 4
           && p.find('interfaces').children.length >= 3" "die gefundenen Netze und die Schnittstellen"
     press "=p.find('lineButton', p.findBy('networks', function(o) { return o.ssid === 'Funkloch' }))"
     shot "network_password_$suffix" \
