@@ -56,6 +56,8 @@ struct QSignalSpyCallbackSet
 };
 void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet *callbackSet);
 
+void tsanWatchQtCoreFrees(); // tsan_qt_free.cpp
+
 namespace {
 
 // The fields QtCore's QMetaCallEvent (private qobject_p.h, Qt 5.15) adds to
@@ -144,7 +146,8 @@ __attribute__((no_sanitize("thread"))) bool eventNotify(void **data)
 
 QSignalSpyCallbackSet spyCallbacks{signalBegin, nullptr, signalEnd, nullptr};
 const bool hooksRegistered = (qt_register_signal_spy_callbacks(&spyCallbacks),
-                              QInternal::registerCallback(QInternal::EventNotifyCallback, eventNotify), true);
+                              QInternal::registerCallback(QInternal::EventNotifyCallback, eventNotify),
+                              tsanWatchQtCoreFrees(), true);
 
 } // namespace
 
