@@ -46,10 +46,16 @@ void tsanWatchQtCoreFrees()
     dl_iterate_phdr(findQtCore, nullptr);
 }
 
+// Whether a return address lies in QtCore's code; false before the call above.
+bool tsanInQtCore(std::uintptr_t address)
+{
+    return address >= qtCoreBegin && address < qtCoreEnd;
+}
+
 extern "C" __attribute__((visibility("default"))) void free(void *block)
 {
     const auto caller = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
-    if (block && caller >= qtCoreBegin && caller < qtCoreEnd)
+    if (block && tsanInQtCore(caller))
         __tsan_acquire(block);
     __interceptor_free(block);
 }

@@ -40,7 +40,6 @@
 #include <cstdint>
 #include <cstring>
 #include <dlfcn.h>
-#include <link.h>
 #include <new>
 #include <sanitizer/tsan_interface.h>
 #include <typeinfo>
@@ -56,7 +55,9 @@ struct QSignalSpyCallbackSet
 };
 void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet *callbackSet);
 
-void tsanWatchQtCoreFrees(); // tsan_qt_free.cpp
+// tsan_qt_free.cpp: finds QtCore's code once, then tells a caller in it.
+void tsanWatchQtCoreFrees();
+bool tsanInQtCore(std::uintptr_t address);
 
 namespace {
 
@@ -79,37 +80,6 @@ struct MetaCallEventFields : QEvent
 
 // Signals and queued invokeMethods running on this thread, nested.
 thread_local int handingOver = 0;
-
-struct CodeRange
-{
-    std::uintptr_t begin = 0, end = 0;
-};
-
-// The executable segment of libQt5Core, found once.
-CodeRange qtCoreCode()
-{
-    static const CodeRange range = [] {
-        CodeRange found;
-        dl_iterate_phdr(
-            [](dl_phdr_info *info, size_t, void *data) {
-                if (!info->dlpi_name || !std::strstr(info->dlpi_name, "libQt5Core.so"))
-                    return 0;
-                for (int i = 0; i < info->dlpi_phnum; ++i) {
-                    const ElfW(Phdr) &segment = info->dlpi_phdr[i];
-                    if (segment.p_type == PT_LOAD && (segment.p_flags & PF_X)) {
-                        auto *range = static_cast<CodeRange *>(data);
-                        range->begin = info->dlpi_addr + segment.p_vaddr;
-                        range->end = range->begin + segment.p_memsz;
-                        return 1;
-                    }
-                }
-                return 0;
-            },
-            &found);
-        return found;
-    }();
-    return range;
-}
 
 // Also the end of a thread's start: QThread's started() releases here and
 // QThread::quit() acquires it (tsan_qt_mutex.cpp).
@@ -171,9 +141,7 @@ __attribute__((visibility("default"))) void *operator new(std::size_t size)
     static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "_Znwm"));
     void *block = real(size);
     if (handingOver > 0) {
-        const auto caller = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
-        const CodeRange qtCore = qtCoreCode();
-        if (caller >= qtCore.begin && caller < qtCore.end)
+        if (tsanInQtCore(reinterpret_cast<std::uintptr_t>(__builtin_return_address(0))))
             __tsan_release(block);
     }
     return block;
