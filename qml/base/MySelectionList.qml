@@ -64,7 +64,7 @@ Rectangle {
             Layout.fillWidth: true
         }
 
-        ComboBox {
+        ThemedComboBox {
             id: comboBox_
 
             objectName: "comboBox"

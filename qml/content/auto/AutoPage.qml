@@ -118,10 +118,17 @@ Page {
             showEntry(position)
     }
 
+    // The selection boxes' text and list are read only once the page is
+    // built: read earlier, Qt Quick Controls would build them half-way and
+    // keep them in a table where two boxes can meet (see ThemedComboBox).
+    property bool built_: false
+
     // The width the step box needs to show its longest entry whole (no step
     // name cut at the box's arrow). The three boxes share the row equally
     // while it is wide enough; where it is not, the others give way.
     readonly property real stepBoxWidth_: {
+        if (!built_)
+            return 0
         let widest = 0
         for (let i = 0; i < stepModel.length; ++i)
             widest = Math.max(widest, entryMetrics_.advanceWidth(stepModel[i]))
@@ -148,6 +155,13 @@ Page {
     Component.onCompleted: {
         applyZones_()
         offered ? position = 0 : showStep_()
+        stepList_.comboBox.popup.width = Qt.binding(function() {
+            return root.listWidth_(stepList_.comboBox, root.stepModel)
+        })
+        recipeList_.comboBox.popup.width = Qt.binding(function() {
+            return root.listWidth_(recipeList_.comboBox, root.recipeNames)
+        })
+        built_ = true
     }
 
     background: Rectangle { color: Common.bg2 }
@@ -270,7 +284,6 @@ Page {
                         model: root.stepModel
                         currentIndex: root.position
                         comboBox.delegate: stepDelegate_
-                        comboBox.popup.width: root.listWidth_(stepList_.comboBox, root.stepModel)
 
                         onActivated: root.showEntry(index)
 
@@ -303,7 +316,6 @@ Page {
                         heldIndex: root.recipeNames.indexOf(root.recipe.name)
                         comboBox.displayText: root.recipe.name
                         comboBox.delegate: recipeDelegate_
-                        comboBox.popup.width: root.listWidth_(recipeList_.comboBox, root.recipeNames)
                         enabled: !root.running && !root.recoveryChosen
 
                         onActivated: Recipes.toPy(root.line === 1 ? Recipes.SetAuto1Name : Recipes.SetAuto2Name,

@@ -83,7 +83,7 @@ Rectangle {
                 onModified: Auto_.toPy(root.cooking ? Auto_.SetStammwurzeCooking : Auto_.SetStammwurzeHeating, val)
             }
 
-            ComboBox {
+            ThemedComboBox {
                 id: stepBox_
 
                 objectName: "gravityStep"

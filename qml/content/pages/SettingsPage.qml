@@ -172,7 +172,7 @@ Page {
         anchors.margins: Common.spacing
         spacing: Common.spacing
 
-        ComboBox {
+        ThemedComboBox {
             id: box_
 
             objectName: "settingsTabBox"

@@ -42,7 +42,7 @@ MyRectColLayout {
             font.bold: true
         }
 
-        ComboBox {
+        ThemedComboBox {
             id: kind_
 
             objectName: "kind"

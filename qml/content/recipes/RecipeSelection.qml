@@ -89,7 +89,7 @@ HelpFrame {
             spacing: Common.spacing
             Layout.fillWidth: true
 
-            ComboBox {
+            ThemedComboBox {
                 id: box_
 
                 objectName: "recipeList"

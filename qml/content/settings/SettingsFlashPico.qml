@@ -132,7 +132,7 @@ Page {
                 Layout.fillWidth: true
             }
 
-            ComboBox {
+            ThemedComboBox {
                 id: freq_
 
                 objectName: "comboFrequency"
