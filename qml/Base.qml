@@ -117,6 +117,9 @@ Item {
         Common.cornerButtonWidth = Qt.binding(function() {
             return simulator_.item ? simulator_.width + 2 * Common.spacing : 0
         })
+        Common.cornerButtonHeight = Qt.binding(function() {
+            return simulator_.item ? simulator_.height + 2 * Common.spacing : 0
+        })
         onPageChanged()
         view_.showPages(false)
     }

@@ -242,7 +242,7 @@ def line_b(d):
     d.pipe((482, 330), (482, 116), (axis - LID_FEED, 116), (axis - LID_FEED, 232))
     d.pipe((vert, pump_y), (vert, 116))
     d.joint(vert, 116)
-    d.label(420, 350, "CIP")
+    d.label(456, 354, "CIP")
     d.pipe((440, 330), (482, 330))
     d.pipe((vert, pump_y), (axis, pump_y), (axis, 520))
     for y, text in ((669, "Kühler"), (739, "Kanal")):

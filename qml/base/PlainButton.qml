@@ -14,6 +14,10 @@ import "../singletons"
 Button {
     id: root
 
+    // Text.Wrap breaks a text too long for the button onto further lines
+    // (the button grows) instead of eliding it.
+    property alias wrapMode: label_.wrapMode
+
     contentItem: Label {
         id: label_
 

@@ -19,6 +19,9 @@ QtObject {
     // simulator's gear, in simulator mode), with its spacing: controls at a
     // page's bottom right keep clear of it.
     property real cornerButtonWidth: 0
+    // Height it takes, with its spacing: what a page draws up to its bottom
+    // edge at the right (the scheme) ends above it.
+    property real cornerButtonHeight: 0
     readonly property real w2: w1 - 2 * spacing
 
     readonly property real minColWidth: 300 / Gui.scaleFactor

@@ -123,3 +123,24 @@ def test_pipes_pass_behind_the_kettle_temperatures(scheme, form):
             crosses = (min(ax, bx) - wide_x < x2 and max(ax, bx) + wide_x > x1
                        and min(ay, by) - wide_y < bottom and max(ay, by) + wide_y > top)
             assert not crosses, (FORMS[form], axis, (ax, ay), (bx, by))
+
+
+def labels(drawing):
+    """Every text of the drawing, as (x, y, anchor, text)."""
+    pattern = r'<text class="\w+" x="([\d.]+)" y="([\d.]+)" text-anchor="(\w+)">([^<]*)</text>'
+    for x, y, anchor, text in re.findall(pattern, "\n".join(drawing.parts)):
+        yield float(x), float(y), anchor, text
+
+
+def test_line_b_labels_read_whole_in_the_right_part(scheme):
+    # The right part shows line B: every text drawn for it lies inside that
+    # part, none cut at its left edge. 11 pixels a letter is more than the
+    # 17-pixel labels take.
+    line = scheme.Drawing(1000)
+    scheme.line_b(line)
+    found = list(labels(line))
+    assert len(found) >= 5
+    for x, y, anchor, text in found:
+        width = 11 * len(text)
+        start = x if anchor == "start" else x - width
+        assert scheme.RIGHT_CUT <= start and start + width <= line.width, (text, x, y)

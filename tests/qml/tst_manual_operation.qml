@@ -159,6 +159,34 @@ Item {
             compare(scene.toggles, [Actuator.SvKanal])
         }
 
+        // Every output's name reads whole, also drawn bold beside its check
+        // mark and on a narrow page: a name too long for its share wraps.
+        function test_outputNamesReadWhole_data() {
+            return [{ tag: "Standardanlage schmal", zonesB: 0, width: 560 }, { tag: "Sonderanlage", zonesB: 4, width: 1000 },
+                    { tag: "Sonderanlage schmal", zonesB: 4, width: 560 }]
+        }
+
+        function test_outputNamesReadWhole(data) {
+            TestHooks.setValue("heatZoneCountB", data.zonesB)
+            tab.anchors.fill = undefined
+            tab.width = data.width
+            const names = [].concat(...rowNames("rows24V"), ...rowNames("rows230V"))
+            for (const on of [false, true]) {
+                for (const name of names) {
+                    const code = Actuator[name.charAt(0).toUpperCase() + name.slice(1)]
+                    verify(code !== undefined, name)
+                    TestHooks.setOutput(code, on, false)
+                }
+                waitForRendering(tab)
+                for (const name of names) {
+                    const label = findChild(tab, "out_" + name).contentItem
+                    verify(!label.truncated, `${label.text} gekürzt (${on ? "ein" : "aus"})`)
+                    verify(label.contentHeight <= label.height + 0.5 && label.contentWidth <= label.width + 0.5,
+                           `${label.text}: ${label.contentWidth}x${label.contentHeight} in ${label.width}x${label.height}`)
+                }
+            }
+        }
+
         function test_activeOutputLooksActive() {
             const button = findChild(tab, "out_mvKkCip") || findChild(tab, "out_spare3")
             TestHooks.setOutput(Actuator.Spare3, true, false)

@@ -57,6 +57,15 @@ Item {
         property var toast: fakeToast
     }
 
+    // Reads the pixels of a scheme picture.
+    Canvas {
+        id: pixels
+        width: 1000
+        height: 1000
+        visible: false
+        renderStrategy: Canvas.Immediate
+    }
+
     Component {
         id: formComponent
         SchemeForm { }
@@ -140,6 +149,35 @@ Item {
             Common.theme = Material.Dark
             verify(String(f.picture.source).endsWith(data.light.replace("light", "dark") + ".png"))
             tryCompare(f.picture, "status", Image.Ready)
+        }
+
+        // A pump's frequency box sits on free space of the picture: with the
+        // controls hidden, nothing drawn (pipe, valve, label) lies under it.
+        function test_pumpFrequencyBoxesOnFreeSpace_data() {
+            return [{ tag: "1x", pumps: ["pump1"] }, { tag: "2x-left", pumps: ["pump1"] },
+                    { tag: "2x", pumps: ["pump1", "pump2"] }, { tag: "2x-right", pumps: ["pump2"] }]
+        }
+
+        function test_pumpFrequencyBoxesOnFreeSpace(data) {
+            const f = form(data.tag)
+            const url = String(f.picture.source)
+            pixels.loadImage(url)
+            tryVerify(function() { return pixels.available && pixels.isImageLoaded(url) })
+            const ctx = pixels.getContext("2d")
+            ctx.clearRect(0, 0, pixels.width, pixels.height)
+            ctx.drawImage(url, 0, 0)
+            for (const name of data.pumps) {
+                const box = findChild(findChild(f, name), "freq")
+                verify(box.width > 0 && box.height > 0)
+                const r = box.mapToItem(f, 0, 0)
+                const under = ctx.getImageData(r.x, r.y, box.width, box.height).data
+                let drawn = -1
+                for (let i = 3; i < under.length && drawn < 0; i += 4) {
+                    if (under[i] !== 0)
+                        drawn = (i - 3) / 4
+                }
+                verify(drawn < 0, `${name}: Gezeichnetes unter dem Feld bei ${r.x + drawn % box.width},${r.y + Math.floor(drawn / box.width)}`)
+            }
         }
 
         function test_blockedValveIsRedAndDeaf() {

@@ -140,6 +140,32 @@ Item {
             compare(area.currentIndex, 1)
         }
 
+        // Nor does the gear cover any of the scheme (its picture with the
+        // labels drawn on it) in any view, on either plant.
+        function test_gearLeavesTheSchemeFree_data() {
+            return [{ tag: "eine Linie", zonesB: 0 }, { tag: "drei Kessel", zonesB: 4 }]
+        }
+
+        function test_gearLeavesTheSchemeFree(data) {
+            startBase(data.zonesB)
+            const gear = findChild(base, "simulatorButton")
+            const area = findChild(findChild(base, "pageAuto1"), "schemeArea")
+            const g = gear.mapToItem(base, 0, 0)
+            for (let i = 0; i < area.forms.length; ++i) {
+                area.showView(i)
+                let picture = null
+                tryVerify(function() {
+                    picture = findChild(findChild(area, "schemeView_" + area.forms[i]), "picture")
+                    return picture !== null && picture.status === Image.Ready
+                })
+                waitForRendering(base)
+                const p = picture.mapToItem(base, 0, 0)
+                const end = picture.mapToItem(base, picture.width, picture.height)
+                const apart = end.x <= g.x || g.x + gear.width <= p.x || end.y <= g.y || g.y + gear.height <= p.y
+                verify(apart, `${area.forms[i]}: Bild ${JSON.stringify(p)}-${JSON.stringify(end)}, Zahnrad ${JSON.stringify(g)}`)
+            }
+        }
+
         function test_momentaryButtonDraggedOffLetsGo() {
             startBase(0)
             const green = part("simStart")

@@ -24,7 +24,10 @@ Item {
     // Width over height of the widest form: paging between the views keeps
     // the area's size, so what stands beside it does not reflow.
     readonly property real aspect_: Forms.widestAspect(forms)
-    readonly property real pagerHeight_: pager_.visible ? pager_.implicitHeight : 0
+    // The band below the scheme: the pager's, which keeps clear of the
+    // simulator's gear in the page area's corner; without a pager the gear's
+    // own height, so that the gear covers nothing of the scheme.
+    readonly property real pagerHeight_: pager_.visible ? pager_.implicitHeight : Common.cornerButtonHeight
 
     // Beside the steps the area is as wide as the scheme needs at its height;
     // below them, as high as the scheme needs at its width.
@@ -45,6 +48,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: pager_.visible ? pager_.top : parent.bottom
+        anchors.bottomMargin: pager_.visible ? 0 : root.pagerHeight_
         interactive: false
         clip: true
 

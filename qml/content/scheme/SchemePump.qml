@@ -4,7 +4,9 @@ import "../../singletons"
 
 // A pump on the scheme: forward, stop and backward button at the given
 // positions, and its frequency box centred 75 above the stop button. Spans
-// the whole form so that help mode finds its buttons.
+// the whole form so that help mode finds its buttons. The box is narrower
+// than a stirrer's: above pump 2 it fits between the riser and the kettle's
+// outlet pipe without covering them.
 Item {
     id: root
 
@@ -62,6 +64,7 @@ Item {
         id: box_
 
         objectName: "freq"
+        width: 160
         x: stop_.x + (stop_.width - width) / 2
         y: stop_.y + stop_.height / 2 - 75 - height / 2
         toolTipText: root.drive !== null ? root.drive.name + " Frequenz" : ""

@@ -20,12 +20,15 @@ MyGreenCheckButton {
     font.italic: active
     // The controller's names as they are, not in capitals.
     font.capitalization: Font.MixedCase
-    // Eight to a row: the longest names fit beside the check mark.
+    // Eight to a row; a name longer than its share, or one drawn bold
+    // beside the check mark, breaks onto a second line and its row grows.
+    wrapMode: Text.Wrap
     leftPadding: 4
     rightPadding: 4
     icon.width: 16
     icon.height: 16
     Layout.fillWidth: true
+    Layout.fillHeight: true
     Layout.preferredWidth: 1
 
     onReleased: output.toggle()
