@@ -69,10 +69,15 @@ QtObject {
     readonly property color colorHandReleased: Material.color(Material.Orange)
     readonly property color colorHandReleasedPulse: Material.color(Material.Orange, Material.Shade100)
     readonly property color fgOnHandReleased: "black"
+    // The selected tab's label, in the accent's hue where the accent itself
+    // is too light to read on the page.
+    readonly property color colorAccentText: isDarkTheme ? accent : "#2d6592"
 
     // The same in both themes:
     // the windows' Material accent;
     readonly property color accent: "#6fa4ce"
+    // the text of a highlighted button, drawn on the accent;
+    readonly property color fgOnAccent: "black"
     // what is on, done or may go on (active buttons, a marked step, a running
     // output), what is off or failed (a stopped or blocked output), and a
     // start button that waits;

@@ -148,7 +148,7 @@ MyPopup {
                 text: "Abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            PlainButton {
                 objectName: "fuellenOk"
                 text: "Brauprozess starten"
                 highlighted: true

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
+import "../../base"
 
 // Text input over a dimmed page area; the text goes to the caller only.
 Popup {
@@ -118,7 +119,7 @@ Popup {
                 visible: root.cancelText !== ""
                 onClicked: root.reject()
             }
-            Button {
+            PlainButton {
                 objectName: "inputOk"
                 text: root.okText
                 visible: root.okText !== ""

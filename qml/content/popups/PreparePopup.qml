@@ -57,7 +57,7 @@ MyPopup {
                 text: "Abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            PlainButton {
                 objectName: "prepareStart"
                 text: "Brauprozess starten"
                 highlighted: true

@@ -58,7 +58,7 @@ MyPopup {
                 text: "abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            PlainButton {
                 objectName: "recoveryAccept"
                 text: "wiederherstellen"
                 highlighted: true

@@ -141,7 +141,7 @@ Page {
             }
         }
 
-        Button {
+        PlainButton {
             objectName: "flashButton"
             text: root.flashing ? "wird geflasht ..."
                                 : root.fileUrl === "" ? "Es muss noch eine '*.elf'-Datei ausgewählt werden"

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
+import "../../base"
 
 // Asks for the password of the network the controller wants to join.
 Page {
@@ -69,7 +70,7 @@ Page {
             spacing: Common.spacing
             Layout.fillWidth: true
 
-            Button {
+            PlainButton {
                 objectName: "connectButton"
                 text: "Verbinden"
                 highlighted: true
