@@ -69,6 +69,8 @@ QtObject {
     readonly property color colorHandReleased: Material.color(Material.Orange)
     readonly property color colorHandReleasedPulse: Material.color(Material.Orange, Material.Shade100)
     readonly property color fgOnHandReleased: "black"
+    // Texts and icons on a warning-coloured panel or button.
+    readonly property color fgOnWarning: "black"
     // The selected tab's label, in the accent's hue where the accent itself
     // is too light to read on the page.
     readonly property color colorAccentText: isDarkTheme ? accent : "#2d6592"
@@ -167,6 +169,12 @@ QtObject {
         const la = luminance(a)
         const lb = luminance(b)
         return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
+
+    // The text on a dialog's coloured header: dark on the warning colour,
+    // white on the others.
+    function fgOnHeader(fill) {
+        return Qt.colorEqual(fill, colorWarning) ? fgOnWarning : fgOnColor
     }
 
     // Black or white, whichever reads better on `background`.

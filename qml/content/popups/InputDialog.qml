@@ -72,7 +72,7 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: Common.fgOnColor
+                color: Common.fgOnHeader(root.color)
                 font.pixelSize: Common.pxTitle
             }
         }
