@@ -26,7 +26,7 @@ TestCase {
 
     // Widgets drawn on a fill, built with the window's accent in the theme.
     Item { id: host_; Material.accent: Common.accent; Material.theme: Common.theme }
-    Component { id: button_; PlainButton { text: "OK"; highlighted: true } }
+    Component { id: button_; AccentButton { text: "OK" } }
     Component { id: tabs_; TabBar { PlainTabButton { text: "A" } PlainTabButton { text: "B" } } }
     Component { id: warning_; MyWarning { title: "T"; text: "T" } }
     Component { id: spinBox_; MySpinBox { text: "T"; from: 1; to: 10; value: 12; warnMsg: "T"; infoMsg: "T" } }

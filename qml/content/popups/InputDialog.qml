@@ -119,11 +119,10 @@ Popup {
                 visible: root.cancelText !== ""
                 onClicked: root.reject()
             }
-            PlainButton {
+            AccentButton {
                 objectName: "inputOk"
                 text: root.okText
                 visible: root.okText !== ""
-                highlighted: true
                 onClicked: root.accept()
             }
         }

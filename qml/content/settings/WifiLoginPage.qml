@@ -70,10 +70,9 @@ Page {
             spacing: Common.spacing
             Layout.fillWidth: true
 
-            PlainButton {
+            AccentButton {
                 objectName: "connectButton"
                 text: "Verbinden"
-                highlighted: true
                 Layout.fillWidth: true
                 onClicked: root.connectRequested(root.essid, password_.text)
             }
