@@ -5,9 +5,12 @@ import "../singletons"
 
 // A tab of a tab bar. The selected tab's label is drawn in the accent's hue,
 // but dark enough to read on the page in the light theme too, where the
-// style's accent itself is too light. The label is plain text.
+// style's accent itself is too light. The label is plain text, in capitals
+// like the style's own tabs.
 TabButton {
     id: root
+
+    font.capitalization: Font.AllUppercase
 
     contentItem: Label {
         text: root.text
