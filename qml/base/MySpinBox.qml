@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import "../singletons"
 
@@ -35,6 +36,8 @@ Rectangle {
     signal modified(int val)
 
     readonly property int padding_: Common.spacing
+    // Texts on the panel: dark on the warning colour.
+    readonly property color fg_: error ? Common.fgOnWarning : Common.fg1
     readonly property bool stacked_: wrap || !fits
 
     // Draws the stored value again once a changed range lets the box show it.
@@ -46,6 +49,7 @@ Rectangle {
     implicitHeight: column_.implicitHeight + 2 * padding_
     color: error ? Common.colorWarning : Common.bg1
     radius: Common.spacing
+    Material.foreground: error ? Common.fgOnWarning : undefined
 
     ColumnLayout {
         id: column_
@@ -64,7 +68,7 @@ Rectangle {
                 id: label_
 
                 objectName: "label"
-                color: Common.fg1
+                color: root.fg_
                 wrapMode: Text.Wrap
                 verticalAlignment: Text.AlignVCenter
                 Layout.fillWidth: true
@@ -93,7 +97,7 @@ Rectangle {
             objectName: "warnMsg"
             visible: text !== ""
             text: root.warnMsg
-            color: Common.fg1
+            color: Common.fgOnWarning
             font.bold: true
             wrapMode: Text.Wrap
             padding: 2
@@ -108,7 +112,7 @@ Rectangle {
             objectName: "rangeError"
             visible: root.error
             text: `Der Wert ${root.value} liegt nicht im Bereich ${root.from}...${root.to}`
-            color: Common.fg1
+            color: root.fg_
             font.bold: true
             wrapMode: Text.Wrap
             Layout.fillWidth: true
@@ -118,7 +122,7 @@ Rectangle {
             objectName: "infoMsg"
             visible: text !== ""
             text: root.infoMsg
-            color: Common.fg1
+            color: root.fg_
             font.italic: true
             wrapMode: Text.Wrap
             Layout.fillWidth: true

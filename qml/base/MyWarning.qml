@@ -33,7 +33,7 @@ Rectangle {
             id: title_
 
             objectName: "title"
-            color: Common.fg1
+            color: Common.fgOnWarning
             font.pointSize: Common.fSize2
             font.bold: true
             horizontalAlignment: Text.AlignHCenter
@@ -51,7 +51,7 @@ Rectangle {
 
             objectName: "text"
             visible: text !== ""
-            color: Common.fg1
+            color: Common.fgOnWarning
             wrapMode: Text.Wrap
             Layout.fillWidth: true
         }
@@ -65,7 +65,7 @@ Rectangle {
         anchors.top: parent.top
         anchors.right: parent.right
         icon.source: "qrc:/img/x-lg.svg"
-        icon.color: Common.fg1
+        icon.color: Common.fgOnWarning
 
         onClicked: {
             root.visible = false

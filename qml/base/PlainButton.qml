@@ -10,7 +10,8 @@ import "../singletons"
 // networks). It is drawn without the style's shadow: that shadow is a layer
 // reaching a hundred pixels beyond the button on every side, at the window's
 // scale a megabyte for every button of a list or a dialog. A faint line below
-// the button stands in for it.
+// the button stands in for it. Every highlighted button is one of these: the
+// style's white text does not read on the light accent, this dark one does.
 Button {
     id: root
 
@@ -32,7 +33,7 @@ Button {
         leftPadding: hasIcon_ ? root.icon.width + (root.text !== "" ? root.spacing : 0) : 0
         color: !root.enabled ? root.Material.hintTextColor
                              : root.flat && root.highlighted ? root.Material.accentColor
-                                                             : root.highlighted ? root.Material.primaryHighlightedTextColor
+                                                             : root.highlighted ? Common.fgOnAccent
                                                                                 : root.Material.foreground
 
         // Left of the centred text, as the style places it.

@@ -8,6 +8,8 @@ CheckBox {
     id: root
 
     property bool wrap: false
+    // The text's colour while enabled (another one on a coloured panel).
+    property color textColor: Common.fg1
 
     contentItem: Label {
         leftPadding: root.indicator && !root.mirrored ? root.indicator.width + root.spacing : 0
@@ -15,7 +17,7 @@ CheckBox {
         text: root.text
         textFormat: Text.PlainText
         font: root.font
-        color: root.enabled ? Common.fg1 : Common.fg2
+        color: root.enabled ? root.textColor : Common.fg2
         wrapMode: root.wrap ? Text.Wrap : Text.NoWrap
         elide: root.wrap ? Text.ElideNone : Text.ElideRight
         verticalAlignment: Text.AlignVCenter

@@ -72,10 +72,17 @@ QtObject {
     readonly property color colorHandReleased: Material.color(Material.Orange)
     readonly property color colorHandReleasedPulse: Material.color(Material.Orange, Material.Shade100)
     readonly property color fgOnHandReleased: "black"
+    // Texts and icons on a warning-coloured panel or button.
+    readonly property color fgOnWarning: "black"
+    // The selected tab's label, in the accent's hue where the accent itself
+    // is too light to read on the page.
+    readonly property color colorAccentText: isDarkTheme ? accent : "#2d6592"
 
     // The same in both themes:
     // the windows' Material accent;
     readonly property color accent: "#6fa4ce"
+    // the text of a highlighted button, drawn on the accent;
+    readonly property color fgOnAccent: "black"
     // what is on, done or may go on (active buttons, a marked step, a running
     // output), what is off or failed (a stopped or blocked output), and a
     // start button that waits;
@@ -165,6 +172,12 @@ QtObject {
         const la = luminance(a)
         const lb = luminance(b)
         return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+    }
+
+    // The text on a dialog's coloured header: dark on the warning colour,
+    // white on the others.
+    function fgOnHeader(fill) {
+        return Qt.colorEqual(fill, colorWarning) ? fgOnWarning : fgOnColor
     }
 
     // Black or white, whichever reads better on `background`.

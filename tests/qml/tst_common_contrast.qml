@@ -2,6 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
+import "qrc:/qml/base"
+import "qrc:/qml/content/popups"
 import "qrc:/qml/singletons"
 
 // The theme colours of Common read on the backgrounds they are drawn on, in
@@ -20,6 +22,20 @@ TestCase {
     Pane {
         id: page_
         Material.theme: Common.theme
+    }
+
+    // Widgets drawn on a fill, built with the window's accent in the theme.
+    Item { id: host_; Material.accent: Common.accent; Material.theme: Common.theme }
+    Component { id: button_; AccentButton { text: "OK" } }
+    Component { id: tabs_; TabBar { PlainTabButton { text: "A" } PlainTabButton { text: "B" } } }
+    Component { id: warning_; MyWarning { title: "T"; text: "T" } }
+    Component { id: spinBox_; MySpinBox { text: "T"; from: 1; to: 10; value: 12; warnMsg: "T"; infoMsg: "T" } }
+    Component { id: dialog_; QuestionDialog { title: "T"; color: Dialogs.colorFromCategory("warning") } }
+
+    // The pairs [name, text, background] that read below 4.5.
+    function poor(pairs) {
+        return pairs.filter(p => Common.contrast(p[1], p[2]) < 4.5)
+                    .map(p => `${p[0]}: ${Common.contrast(p[1], p[2]).toFixed(2)}`)
     }
 
     function cleanup() {
@@ -74,5 +90,42 @@ TestCase {
         // #808080 on #b4c7dc, the grey of the step screens' placeholders.
         fuzzyCompare(Common.contrast(Qt.rgba(0x80 / 255, 0x80 / 255, 0x80 / 255, 1),
                                      Qt.rgba(0xb4 / 255, 0xc7 / 255, 0xdc / 255, 1)), 2.28, 0.01)
+    }
+
+    function test_highlightedButtonTextReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
+
+    function test_highlightedButtonTextReads(data) {
+        Common.theme = data.theme
+        const button = createTemporaryObject(button_, host_)
+        verify(Qt.colorEqual(button.background.color, Common.accent))
+        compare(poor([["Text", button.contentItem.color, button.background.color]]), [])
+    }
+
+    function test_selectedTabLabelReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
+
+    function test_selectedTabLabelReads(data) {
+        Common.theme = data.theme
+        const bar = createTemporaryObject(tabs_, host_)
+        bar.currentIndex = 1
+        verify(bar.itemAt(1).checked)
+        compare(poor([["gewählt", bar.itemAt(1).contentItem.color, bar.background.color]]), [])
+    }
+
+    // A warning box, a spin box on error and a warning dialog's header.
+    function test_textOnWarningReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
+
+    function test_textOnWarningReads(data) {
+        Common.theme = data.theme
+        const box = createTemporaryObject(warning_, host_)
+        const spin = createTemporaryObject(spinBox_, host_)
+        const dialog = createTemporaryObject(dialog_, host_)
+        verify(spin.error && Qt.colorEqual(dialog.color, Common.colorWarning))
+        const pairs = [["Zahl", spin.spinBox.contentItem.color, spin.color],
+                       ["Dialogtitel", findChild(dialog.contentItem, "questionTitle").color, dialog.color]]
+        for (const name of ["title", "text"])
+            pairs.push([name, findChild(box, name).color, box.color])
+        for (const name of ["label", "warnMsg", "rangeError", "infoMsg"])
+            pairs.push([name, findChild(spin, name).color, spin.color])
+        compare(poor(pairs), [])
     }
 }

@@ -20,6 +20,7 @@ StepScreen {
         objectName: "skipRastButton"
         text: "aktuelle Rast überspringen"
         Material.background: Common.colorWarning
+        Material.foreground: Common.fgOnWarning
         enabled: root.isActive && Auto_.skipRastEnabled
         Layout.fillWidth: true
 

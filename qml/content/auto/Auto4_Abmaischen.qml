@@ -27,6 +27,7 @@ StepScreen {
         objectName: "skipLauterruheButton"
         text: "Läuterruhe überspringen"
         Material.background: Common.colorWarning
+        Material.foreground: Common.fgOnWarning
         enabled: root.isActive && Auto_.abmaischenActive
         Layout.fillWidth: true
 

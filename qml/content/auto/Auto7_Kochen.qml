@@ -30,7 +30,7 @@ StepScreen {
         objectName: "boilOverWarning"
         text: "<b>Achtung Überkochgefahr:</b> persönliche Schutzausrüstung tragen"
         textFormat: Text.StyledText
-        color: Common.fg1
+        color: Common.fgOnWarning
         wrapMode: Text.Wrap
         padding: Common.spacing
         background: Rectangle {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import tavell.auto 1.0
 import tavell.values 1.0
@@ -25,11 +26,14 @@ Rectangle {
     signal checkBoxClicked()
 
     readonly property var steps_: [0.1, 0.5, 1, 5, 10]
+    // Texts on the box: dark on the warning colour.
+    readonly property color fg_: warning ? Common.fgOnWarning : Common.fg1
 
     implicitWidth: column_.implicitWidth + 2 * Common.spacing
     implicitHeight: column_.implicitHeight + 2 * Common.spacing
     color: warning ? Common.colorWarning : Common.bg1
     radius: Common.spacing
+    Material.foreground: warning ? Common.fgOnWarning : undefined
 
     ColumnLayout {
         id: column_
@@ -41,7 +45,7 @@ Rectangle {
         Label {
             objectName: "gravityTitle"
             text: "Stammwürzemessung " + root.wuerze
-            color: Common.fg1
+            color: root.fg_
             font.bold: true
             font.pointSize: Common.fSize2
             wrapMode: Text.Wrap
@@ -56,13 +60,13 @@ Rectangle {
 
             Label {
                 text: "Stammwürze"
-                color: Common.fg1
+                color: root.fg_
                 Layout.fillWidth: true
             }
 
             Label {
                 text: "Schrittweite"
-                color: Common.fg1
+                color: root.fg_
                 Layout.fillWidth: true
             }
 
@@ -99,7 +103,7 @@ Rectangle {
                 : root.recorded ? `Die Stammwürze der ${root.wuerze} wird mit dem Wert ${sbStammwuerze.displayText} gespeichert`
                 : "Diese Erinnerung zum Messen der Stammwürze verschwindet, sobald diese im linken Feld <i>Stammwürze</i> eingegeben wird"
             textFormat: Text.StyledText
-            color: Common.fg1
+            color: root.fg_
             wrapMode: Text.Wrap
             Layout.fillWidth: true
         }
@@ -111,6 +115,7 @@ Rectangle {
             objectName: "gravityWarnCheck"
             text: "Warnung anzeigen, wenn nicht rechtzeitig durchgeführt"
             held: root.checkBoxChecked
+            textColor: root.fg_
             visible: false
             Layout.fillWidth: true
 

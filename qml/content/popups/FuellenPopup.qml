@@ -148,10 +148,9 @@ MyPopup {
                 text: "Abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            AccentButton {
                 objectName: "fuellenOk"
                 text: "Brauprozess starten"
-                highlighted: true
                 onClicked: root.acceptValue()
             }
         }

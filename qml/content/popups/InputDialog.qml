@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
+import "../../base"
 
 // Text input over a dimmed page area; the text goes to the caller only.
 Popup {
@@ -71,7 +72,7 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: Common.fgOnColor
+                color: Common.fgOnHeader(root.color)
                 font.pixelSize: Common.pxTitle
             }
         }
@@ -118,11 +119,10 @@ Popup {
                 visible: root.cancelText !== ""
                 onClicked: root.reject()
             }
-            Button {
+            AccentButton {
                 objectName: "inputOk"
                 text: root.okText
                 visible: root.okText !== ""
-                highlighted: true
                 onClicked: root.accept()
             }
         }

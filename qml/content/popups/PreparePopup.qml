@@ -57,10 +57,9 @@ MyPopup {
                 text: "Abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            AccentButton {
                 objectName: "prepareStart"
                 text: "Brauprozess starten"
-                highlighted: true
                 onClicked: root.accept()
             }
         }

@@ -60,7 +60,7 @@ Popup {
                 anchors.fill: parent
                 anchors.margins: 8
                 text: root.title
-                color: Common.fgOnColor
+                color: Common.fgOnHeader(root.color)
                 font.pixelSize: Common.pxTitle
                 textFormat: Text.PlainText
                 elide: Text.ElideRight

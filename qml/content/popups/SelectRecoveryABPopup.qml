@@ -58,10 +58,9 @@ MyPopup {
                 text: "abbrechen"
                 onClicked: root.reject()
             }
-            Button {
+            AccentButton {
                 objectName: "recoveryAccept"
                 text: "wiederherstellen"
-                highlighted: true
                 enabled: root.anySelected
                 onClicked: root.customAccept()
             }

@@ -141,13 +141,12 @@ Page {
             }
         }
 
-        Button {
+        AccentButton {
             objectName: "flashButton"
             text: root.flashing ? "wird geflasht ..."
                                 : root.fileUrl === "" ? "Es muss noch eine '*.elf'-Datei ausgewählt werden"
                                                       : "Flashen starten"
             enabled: !root.flashing && root.fileUrl !== ""
-            highlighted: true
             Layout.fillWidth: true
             onClicked: root.startFlashing()
         }

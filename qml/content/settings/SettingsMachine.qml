@@ -28,7 +28,7 @@ MyGradientFlickContainer {
         visible: text !== ""
         text: root.unknownSensorsText(Values.unknownW1SensorsValues)
         textFormat: Text.PlainText
-        color: Common.fg1
+        color: Common.fgOnWarning
         wrapMode: Text.Wrap
         padding: Common.spacing
         background: Rectangle {

@@ -84,7 +84,7 @@ Page {
                 model: ["Übersicht", "Verfügbar", "Installiert", "Ausgabekonsole"]
 
                 // The bar gives each button a quarter of its width.
-                TabButton { text: modelData }
+                PlainTabButton { text: modelData }
             }
         }
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../singletons"
+import "../../base"
 
 // Asks for the password of the network the controller wants to join.
 Page {
@@ -69,10 +70,9 @@ Page {
             spacing: Common.spacing
             Layout.fillWidth: true
 
-            Button {
+            AccentButton {
                 objectName: "connectButton"
                 text: "Verbinden"
-                highlighted: true
                 Layout.fillWidth: true
                 onClicked: root.connectRequested(root.essid, password_.text)
             }
