@@ -92,6 +92,8 @@ Auto.manual_heating_a_enabled = True
 Auto.manual_heating_b_enabled = True
 Auto.skip_rast_enabled = True
 Auto.enable_auto_whirlpool_btn = 1
+# Nothing flows yet, so there is no estimate of the filling time left.
+Auto.ert_filling = -1
 
 
 def _as_int(value, default=None):
@@ -150,6 +152,10 @@ def _resume(line):
 
 def _run(line, index):
     Auto.wait_for_ackn = False
+    if not (Auto.active_a or Auto.active_b):
+        # A run starts its drives at the frequencies set for hand operation.
+        for name in ("rw1", "pump1", "pump_lautern", "rw2", "pump2"):
+            setattr(Auto, f"fu_freq_sp_{name}", getattr(Values, f"fu_freq_sp_{name}"))
     setattr(Auto, f"active_{line}", True)
     if _cooking_line() == line:
         # A start on a later step counts no hop addition as done.

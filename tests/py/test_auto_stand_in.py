@@ -42,7 +42,7 @@ def idle_plant():
         Auto.hg_active = False
         Auto.stammwurze_cooking = 120
         Auto.stammwurze_cooking_time = 0
-        for name in ("rw1", "pump1", "rw2", "pump2"):
+        for name in ("rw1", "pump1", "pump_lautern", "rw2", "pump2"):
             setattr(Auto, "fu_freq_sp_" + name, 0)
         Auto.recovery_data_a.reset()
         Auto.recovery_data_b.reset()

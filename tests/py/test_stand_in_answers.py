@@ -46,9 +46,14 @@ AUTO_ROWS = [
     ("full-kettle gravity", AutoEnum.SetStammwurzeHeating, 125.0,
      {"stammwurze_heating": 120, "stammwurze_heating_time": 0},
      {"stammwurze_heating": 125, "stammwurze_heating_time": RECORDED}),
-    ("start tells what line A does", AutoEnum.Start, [1.0, 0.0],
-     {"values.status_a": READY, "values.status_b": READY},
-     {"active_a": True, "step_a": 1, "values.status_a": "Warte auf die Malzschüttung"}),
+    ("start tells what line A does, its drives at the hand settings", AutoEnum.Start, [1.0, 0.0],
+     {"values.status_a": READY, "values.status_b": READY, "values.fu_freq_sp_rw1": 21, "values.fu_freq_sp_pump1": 22,
+      "values.fu_freq_sp_pump_lautern": 23, "values.fu_freq_sp_rw2": 24, "values.fu_freq_sp_pump2": 26},
+     {"active_a": True, "step_a": 1, "values.status_a": "Warte auf die Malzschüttung", "fu_freq_sp_rw1": 21,
+      "fu_freq_sp_pump1": 22, "fu_freq_sp_pump_lautern": 23, "fu_freq_sp_rw2": 24, "fu_freq_sp_pump2": 26}),
+    ("a second line keeps the frequencies of the running one", AutoEnum.Start, [4.0, 1.0],
+     {"active_a": True, "step_a": 2, "fu_freq_sp_pump1": 30, "values.fu_freq_sp_pump1": 22},
+     {"active_b": True, "step_b": 4, "values.status_b": "Läutern und Nachgüsse"}),
     ("next step tells the new step", AutoEnum.NextStep, None,
      {"active_a": True, "step_a": 3, "values.status_a": "Abmaischen und Läuterruhe"},
      {"step_a": 4, "values.status_a": "Läutern und Nachgüsse"}),
@@ -65,7 +70,7 @@ WATCHED = sorted({name for row in AUTO_ROWS for name in row[3]} | {
     "hg_active", "lautern_active", "trubwurze_active", "filling_active", "hand_enabled", "active_a", "active_b",
     "step_a", "step_b", "wait_for_ackn", "status_rasten", "fu_freq_sp_pump1", "fu_freq_sp_rw1",
     "fu_freq_sp_pump2", "fu_freq_sp_rw2", "stammwurze_heating", "stammwurze_cooking", "stammwurze_cooking_time",
-    "values.status_a", "values.status_b"})
+    "fu_freq_sp_pump_lautern", "values.status_a", "values.status_b"})
 
 
 def _holder(name):
