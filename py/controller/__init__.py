@@ -64,7 +64,7 @@ def init(gui_mode, simulator):
     _values.init()
     from . import auto
 
-    auto.offer_recovery()
+    auto.init()
 
 
 def action_from_cpp(action):
@@ -159,10 +159,11 @@ _CHANGELOG = [
 
 def _colours():
     # Entries take their colour when they are built, so these come first.
-    Shell.color_urgency_low = "#4caf50"
-    Shell.color_urgency_medium = "#ff9800"
+    Shell.color_urgency_low = "#43a047"
+    Shell.color_urgency_medium = "#ef6c00"
     Shell.color_urgency_high = "#f44336"
-    Shell.color_urgency_other = "#9e9e9e"
+    # Any other word: violet, apart from the three and readable on both themes.
+    Shell.color_urgency_other = "#ba68c8"
 
 
 def _changelog(package):

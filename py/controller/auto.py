@@ -2,9 +2,11 @@
 
 Just enough of a brewing sequence for the sequence pages to be tried: a start
 makes its line run from the chosen step, each "next step" advances the
-running line, boiling fills the hop display with the time left to each
-addition (refreshed at every request), and a stop or the final
-acknowledgement ends the line. The latest requests are kept in `received`.
+running line, and a stop or the final acknowledgement ends the line. Each
+line's status text tells what its step is doing. Lautering asks for the
+first-wort hops when the cooking line's recipe has them, and boiling fills
+the hop display with the time left to each of the recipe's additions
+(refreshed at every request). The latest requests are kept in `received`.
 
 Resume data of interrupted runs are offered at start-up when
 TAVELL_STANDIN_RECOVERY names their steps ("A,B", StepsEnum values, either
@@ -26,14 +28,11 @@ from tavell.action import ActionEnum
 from tavell.auto import FIRST_STEP, SEPARATOR_STEP, Auto, AutoEnum, StepsEnum
 from tavell.gui import Gui, PageEnum, PopupEnum
 from tavell.hopfentimer import HopfenTimer
+from tavell.recipes import Recipes
 from tavell.values import Values
 
 # (code, value) of the latest requests, oldest first.
 received = collections.deque(maxlen=200)
-
-# Minutes before the end of boiling at which the five demo hops are due.
-BOIL_MINUTES = 70
-HOP_MINUTES = (60, 30, 15, 5, 0)
 
 _boil_started = None
 
@@ -45,6 +44,20 @@ except ValueError:
     _HEAD_START = 0.0
 
 STEP_NAMES = ("Füllen", "Einmaischen", "Rasten", "Abmaischen", "Läutern", "Heizphase Kochen", "Kochen")
+
+# What a line's status says while it stands, in each step, and once it
+# waits for the operator to finish.
+IDLE_STATUS = "Automatik bereit"
+STEP_STATUS = (
+    "Hauptguss wird eingefüllt",
+    "Warte auf die Malzschüttung",
+    "Rasten laufen",
+    "Abmaischen und Läuterruhe",
+    "Läutern und Nachgüsse",
+    "Würze wird zum Kochen erhitzt",
+    "Würze kocht",
+)
+FINISHED_STATUS = "Brauvorgang beendet, bitte abschließen"
 
 # The ids under which the stand-in asks for its popups.
 FILLING_POPUP_ID = 902
@@ -79,6 +92,8 @@ Auto.manual_heating_a_enabled = True
 Auto.manual_heating_b_enabled = True
 Auto.skip_rast_enabled = True
 Auto.enable_auto_whirlpool_btn = 1
+# Nothing flows yet, so there is no estimate of the filling time left.
+Auto.ert_filling = -1
 
 
 def _as_int(value, default=None):
@@ -88,10 +103,28 @@ def _as_int(value, default=None):
         return default
 
 
+def _set_status(line, text):
+    setattr(Values, f"status_{line}", text)
+
+
 def _set_step(line, step):
     setattr(Auto, f"step_{line}", step)
-    if step == StepsEnum.Kochen:
+    _set_status(line, STEP_STATUS[step] if FIRST_STEP <= step < len(STEP_STATUS) else IDLE_STATUS)
+    if step == StepsEnum.Rasten:
+        _show_first_rest()
+    elif step == StepsEnum.Heizen:
+        Auto.status_heating = f"Heizen bis {Values.cooking_start_temp} °C, dann beginnt das Kochen"
+    elif step == StepsEnum.Kochen:
         _start_boiling()
+
+
+def _show_first_rest():
+    recipe = Recipes.a
+    if recipe.raste_n > 0:
+        Auto.status_rasten = (f"Rast 1 von {recipe.raste_n}: {recipe.raste_temps[0]} °C "
+                              f"für {recipe.raste_times[0]} Minuten")
+    else:
+        Auto.status_rasten = "Keine Rast im Rezept"
 
 
 def _snapshot(line):
@@ -119,7 +152,14 @@ def _resume(line):
 
 def _run(line, index):
     Auto.wait_for_ackn = False
+    if not (Auto.active_a or Auto.active_b):
+        # A run starts its drives at the frequencies set for hand operation.
+        for name in ("rw1", "pump1", "pump_lautern", "rw2", "pump2"):
+            setattr(Auto, f"fu_freq_sp_{name}", getattr(Values, f"fu_freq_sp_{name}"))
     setattr(Auto, f"active_{line}", True)
+    if _cooking_line() == line:
+        # A start on a later step counts no hop addition as done.
+        _end_boiling()
     _set_step(line, index)
     if line == "a" and index == FIRST_STEP:
         # How the main-infusion counter starts is the operator's choice.
@@ -183,6 +223,13 @@ def action_from_cpp(action):
             timer.start()
 
 
+def init():
+    """Both lines stand ready; resume data are offered as asked for."""
+    _set_status("a", IDLE_STATUS)
+    _set_status("b", IDLE_STATUS)
+    offer_recovery()
+
+
 def offer_recovery():
     """Offers the resume data named in TAVELL_STANDIN_RECOVERY."""
     text = os.environ.get("TAVELL_STANDIN_RECOVERY", "")
@@ -208,6 +255,7 @@ def offer_recovery():
 def _stop(line):
     setattr(Auto, f"active_{line}", False)
     setattr(Auto, f"step_{line}", StepsEnum.Inactive)
+    _set_status(line, IDLE_STATUS)
     if not (Auto.active_a or Auto.active_b):
         Auto.wait_for_ackn = False
         _end_boiling()
@@ -229,6 +277,7 @@ def _next_step():
     step = getattr(Auto, f"step_{line}")
     if step >= StepsEnum.Kochen:
         Auto.wait_for_ackn = True
+        _set_status(line, FINISHED_STATUS)
     else:
         _set_step(line, step + 1)
 
@@ -238,24 +287,46 @@ def _finish():
         _stop(_running_line() or "a")
 
 
+def _cooking_line():
+    return "b" if Values.heat_zone_count_b >= 3 else "a"
+
+
+def _hop_plan():
+    """Seconds from the start of the boil at which each of the cooking line's
+    recipe's additions is due: a first-wort addition at once, a whirlpool
+    addition at the end of the boil, every other one its minutes before the
+    end."""
+    recipe = Recipes.x
+    count = max(0, min(recipe.hopfen_n, len(recipe.hopfen_timers)))
+    boil = recipe.cooking_time * 60
+    due = []
+    for index, minutes in enumerate(recipe.hopfen_timers[:count]):
+        if index == 0 and recipe.hopfen_vorderwurze:
+            due.append(0)
+        elif index == count - 1 and recipe.hopfen_whirlpool:
+            due.append(boil)
+        else:
+            due.append(boil - minutes * 60)
+    return due
+
+
 def _start_boiling():
     global _boil_started
     _boil_started = time.monotonic()
-    HopfenTimer.current = 0
-    HopfenTimer.alarm = False
-    HopfenTimer.success = False
     _show_hops()
 
 
 def _end_boiling():
     global _boil_started
     _boil_started = None
-    for index in range(len(HOP_MINUTES)):
+    for index in range(5):
         HopfenTimer.set_str_indexed(index, "")
     HopfenTimer.status = "Automatik noch nicht gestartet"
     HopfenTimer.alarm = False
     HopfenTimer.success = False
     HopfenTimer.current = 0
+    HopfenTimer.vw_done = False
+    HopfenTimer.wp_done = False
 
 
 def _clock(seconds):
@@ -263,15 +334,35 @@ def _clock(seconds):
     return f"{seconds // 60:d}:{seconds % 60:02d}"
 
 
+def _show_first_wort_hops():
+    # While the cooking line lauters, a first-wort addition is due at once.
+    line = _cooking_line()
+    if not (getattr(Auto, f"active_{line}") and getattr(Auto, f"step_{line}") == StepsEnum.Lautern):
+        return
+    if not Recipes.x.hopfen_vorderwurze:
+        return
+    pending = HopfenTimer.current == 0
+    HopfenTimer.status = "Vorderwürzehopfung fällig" if pending else "Vorderwürzehopfung erledigt"
+    HopfenTimer.alarm = pending
+    HopfenTimer.success = not pending
+
+
 def _show_hops():
     if _boil_started is None:
+        _show_first_wort_hops()
         return
     elapsed = time.monotonic() - _boil_started + _HEAD_START
-    left = [(BOIL_MINUTES - minutes) * 60 - elapsed for minutes in HOP_MINUTES]
-    for index, seconds in enumerate(left):
-        HopfenTimer.set_str_indexed(index, "erledigt" if index < HopfenTimer.current else _clock(seconds))
+    left = [due - elapsed for due in _hop_plan()]
     current = HopfenTimer.current
-    if current >= len(HOP_MINUTES):
+    for index in range(5):
+        if index >= len(left):
+            text = ""
+        elif index < current:
+            text = "erledigt"
+        else:
+            text = _clock(left[index])
+        HopfenTimer.set_str_indexed(index, text)
+    if current >= len(left):
         HopfenTimer.status = "Alle Hopfengaben erledigt"
         HopfenTimer.alarm = False
         HopfenTimer.success = True
@@ -292,6 +383,9 @@ def _hop_done(value):
         HopfenTimer.current = n
     elif n is not None and n == HopfenTimer.current and n > 0:
         HopfenTimer.current = n - 1
+    recipe = Recipes.x
+    HopfenTimer.vw_done = recipe.hopfen_vorderwurze and HopfenTimer.current >= 1
+    HopfenTimer.wp_done = recipe.hopfen_whirlpool and HopfenTimer.current >= recipe.hopfen_n
 
 
 def _toggle_water_treated(_value):

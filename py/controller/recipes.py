@@ -206,13 +206,17 @@ def _sample_recipes():
 
 def init():
     """With TAVELL_STANDIN_RECIPES=full the store starts with sample recipes
-    and the first of them is current; otherwise it starts empty."""
+    and the first of them is current and loaded for both lines, as the
+    plant's controller loads the recipes last brewed; otherwise it starts
+    empty."""
     if os.environ.get("TAVELL_STANDIN_RECIPES", "") != "full":
         return
     for recipe in _sample_recipes():
         _store[recipe.name] = recipe
     _publish_names()
-    Recipes.current.take_other(_store[Recipes.names[0]])
+    first = _store[Recipes.names[0]]
+    for loaded in (Recipes.current, Recipes.a, Recipes.b):
+        loaded.take_other(first)
 
 
 def recipe_action_from_cpp(code, value):

@@ -2,7 +2,7 @@
 # line A's page idle, with resume data offered and running, the filling,
 # recovery and prepare popups, and on a three-vessel plant line B's page
 # idle and running; light and dark, on a plant with one line ("4,0") and a
-# three-vessel plant ("4,4").
+# three-vessel plant ("4,4"), both lines with the stand-in's sample recipe.
 
 for auto_theme in light dark; do
     for auto_plant in std 3v; do
@@ -14,7 +14,7 @@ for auto_theme in light dark; do
         auto_tag=${auto_theme}_${auto_plant}
 
         # Idle, then running from filling: the filling popup comes first.
-        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones" start_program "auto_$auto_tag" 0 "$SOURCE/py"
+        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECIPES=full" start_program "auto_$auto_tag" 0 "$SOURCE/py"
         [ "$auto_theme" = light ] || dark_theme
         shot "auto_a_idle_$auto_tag" "p.find('pageAuto1').isCurrent && !p.auto.activeA" "Linie A steht"
         hold pageAuto1/startStopButton
@@ -38,7 +38,7 @@ for auto_theme in light dark; do
 
         # Resume data offered; on the three-vessel plant of both lines, so
         # starting "Recovery" asks which to resume.
-        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECOVERY=$auto_resume" \
+        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECIPES=full TAVELL_STANDIN_RECOVERY=$auto_resume" \
             start_program "auto_resume_$auto_tag" 0 "$SOURCE/py"
         [ "$auto_theme" = light ] || dark_theme
         shot "auto_a_resume_$auto_tag" "p.find('pageAuto1').offered && p.find('pageAuto1/resumeWarning').visible" \
@@ -51,7 +51,7 @@ for auto_theme in light dark; do
         stop_program
 
         # The prepare popup the controller asks for, once the theme is set.
-        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_PREPARE=$auto_prepare TAVELL_STANDIN_PREPARE_DELAY=10" \
+        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECIPES=full TAVELL_STANDIN_PREPARE=$auto_prepare TAVELL_STANDIN_PREPARE_DELAY=10" \
             start_program "auto_prepare_$auto_tag" 0 "$SOURCE/py"
         [ "$auto_theme" = light ] || dark_theme
         shot "auto_prepare_popup_$auto_tag" "p.find('preparePopup$([ "$auto_prepare" = 1 ] && echo A || echo B)').opened" \

@@ -1,9 +1,11 @@
 # The step screens of the automatic sequence while their step runs (sourced by
 # scripts/screenshots): light and dark, on a plant with one line ("4,0") and a
 # three-vessel plant ("4,4"), where line B's page runs the last three steps.
-# The stand-in's boil starts eleven minutes in, so the first hop addition is
-# due and the boiling screen shows its alarm; a second picture of it is
-# scrolled down to the gravity box and the buttons.
+# Both lines brew the stand-in's sample recipe, whose first hop addition is
+# first-wort hopping: started at lautering or boiling it is due at once, so
+# those screens show its alarm. The boil starts eleven minutes in, so the
+# times left differ from the recipe's; a second picture of the boiling screen
+# is scrolled down to the gravity box and the buttons.
 
 STEPS_SCREENS=(auto1Fuellen auto2Einmaischen auto3Rasten auto4Abmaischen auto5Laeutern auto6Heizen auto7Kochen)
 
@@ -31,7 +33,7 @@ for steps_theme in light dark; do
         if [ "$steps_plant" = std ]; then steps_zones=4,0; else steps_zones=4,4; fi
         steps_tag=${steps_theme}_${steps_plant}
 
-        EXTRA_ENV="TAVELL_STANDIN_ZONES=$steps_zones TAVELL_STANDIN_BOIL_HEAD_START=660" \
+        EXTRA_ENV="TAVELL_STANDIN_ZONES=$steps_zones TAVELL_STANDIN_RECIPES=full TAVELL_STANDIN_BOIL_HEAD_START=660" \
             start_program "auto_steps_$steps_tag" 0 "$SOURCE/py"
         [ "$steps_theme" = light ] || dark_theme
 

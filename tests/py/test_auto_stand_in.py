@@ -11,6 +11,7 @@ from tavell.action import ActionEnum
 from tavell.auto import Auto, AutoEnum, StepsEnum
 from tavell.gui import PopupEnum
 from tavell.hopfentimer import HopfenTimer
+from tavell.recipes import RecipeClass, Recipes
 from tavell.values import Values
 
 
@@ -41,7 +42,7 @@ def idle_plant():
         Auto.hg_active = False
         Auto.stammwurze_cooking = 120
         Auto.stammwurze_cooking_time = 0
-        for name in ("rw1", "pump1", "rw2", "pump2"):
+        for name in ("rw1", "pump1", "pump_lautern", "rw2", "pump2"):
             setattr(Auto, "fu_freq_sp_" + name, 0)
         Auto.recovery_data_a.reset()
         Auto.recovery_data_b.reset()
@@ -90,19 +91,55 @@ def test_recovery_continues_at_the_snapshot_step(controller):
     assert Auto.step_a == 0
 
 
-def test_line_b_boils_with_hop_display_and_finishes(controller):
+@pytest.fixture
+def brew_recipe():
+    """Loads a recipe with the given fields for both lines (the cooking line
+    is either of them), and the untouched recipes again afterwards."""
+    saved = []
+    for loaded in (Recipes.a, Recipes.b):
+        copy = RecipeClass()
+        copy.take_other(loaded)
+        saved.append((loaded, copy))
+
+    def load(**fields):
+        recipe = RecipeClass()
+        for name, value in fields.items():
+            setattr(recipe, name, value)
+        for loaded, _ in saved:
+            loaded.take_other(recipe)
+
+    yield load
+    for loaded, copy in saved:
+        loaded.take_other(copy)
+
+
+def seconds_shown():
+    texts = [getattr(HopfenTimer, "str%d" % i) for i in range(1, 6)]
+    return [int(t.split(":")[0]) * 60 + int(t.split(":")[1]) if ":" in t else t for t in texts]
+
+
+def assert_left(shown, expected):
+    assert len(shown) == len(expected)
+    for got, want in zip(shown, expected):
+        if isinstance(want, int):
+            assert isinstance(got, int) and want - 2 <= got <= want, (shown, expected)
+        else:
+            assert got == want, (shown, expected)
+
+
+def test_line_b_boils_with_hop_display_and_finishes(controller, brew_recipe):
+    # The default recipe: a 60-minute boil, hops 40, 30, 20, 10 and 5
+    # minutes before its end.
+    brew_recipe()
     send(controller, AutoEnum.Start, [4.0, 1.0])
     assert (Auto.active_b, Auto.step_b, Auto.active_a) == (True, 4, False)
     send(controller, AutoEnum.NextStep)
     assert HopfenTimer.str1 == ""
     send(controller, AutoEnum.NextStep)
     assert Auto.step_b == StepsEnum.Kochen
-    # Time left to each addition of a 70-minute boil, counted from now.
-    texts = [getattr(HopfenTimer, "str%d" % i) for i in range(1, 6)]
-    for text, seconds in zip(texts, [600, 2400, 3300, 3900, 4200]):
-        minutes, rest = text.split(":")
-        assert seconds - 2 <= int(minutes) * 60 + int(rest) <= seconds
-    assert HopfenTimer.status.startswith("Nächste Hopfengabe in ")
+    # Time left to each addition, counted from now: what each row's label says.
+    assert_left(seconds_shown(), [1200, 1800, 2400, 3000, 3300])
+    assert HopfenTimer.status == "Nächste Hopfengabe in " + HopfenTimer.str1
 
     send(controller, AutoEnum.SetHopfengabe, 1.0)
     assert HopfenTimer.current == 1
@@ -123,6 +160,41 @@ def test_line_b_boils_with_hop_display_and_finishes(controller):
     assert (Auto.active_b, Auto.step_b, Auto.wait_for_ackn) == (False, -1, False)
     assert HopfenTimer.status == "Automatik noch nicht gestartet"
     assert HopfenTimer.str3 == "" and HopfenTimer.current == 0
+
+
+def test_hop_display_follows_the_recipes_first_wort_and_whirlpool_additions(controller, brew_recipe):
+    # Three additions: first-wort, 45 minutes before the end of a 75-minute
+    # boil, and whirlpool at its end; rests shown from the same recipe.
+    brew_recipe(cooking_time=75, hopfen_n=3, hopfen_vorderwurze=True, hopfen_whirlpool=True,
+                hopfen_timers=[75, 45, 0, 10, 5], raste_n=1, raste_temps=[64, 70, 72, 74, 76],
+                raste_times=[35, 20, 20, 20, 20])
+    send(controller, AutoEnum.Start, [2.0, 0.0])
+    assert Auto.status_rasten == "Rast 1 von 1: 64 °C für 35 Minuten"
+    send(controller, AutoEnum.StopA)
+
+    line, page = ("b", 1.0) if Values.heat_zone_count_b >= 3 else ("a", 0.0)
+    send(controller, AutoEnum.Start, [4.0, page])
+    # Lautering: the first-wort addition is due at once.
+    assert (HopfenTimer.alarm, HopfenTimer.current) == (True, 0)
+    send(controller, AutoEnum.SetHopfengabe, 1.0)
+    assert (HopfenTimer.alarm, HopfenTimer.success, HopfenTimer.current, HopfenTimer.vw_done) == (False, True, 1, True)
+    send(controller, AutoEnum.NextStep)
+    send(controller, AutoEnum.NextStep)
+    assert getattr(Auto, f"step_{line}") == StepsEnum.Kochen
+    # Done at lautering stays done; the whirlpool addition is due at the end.
+    assert_left(seconds_shown(), ["erledigt", 1800, 4500, "", ""])
+    assert HopfenTimer.alarm is False
+    send(controller, AutoEnum.SetHopfengabe, 2.0)
+    send(controller, AutoEnum.SetHopfengabe, 3.0)
+    assert (HopfenTimer.success, HopfenTimer.wp_done) == (True, True)
+    assert HopfenTimer.status == "Alle Hopfengaben erledigt"
+
+    # Started at boiling, the first-wort addition is still open and due.
+    send(controller, getattr(AutoEnum, f"Stop{line.upper()}"))
+    send(controller, AutoEnum.Start, [6.0, page])
+    assert_left(seconds_shown(), [0, 1800, 4500, "", ""])
+    assert (HopfenTimer.alarm, HopfenTimer.current, HopfenTimer.vw_done) == (True, 0, False)
+    assert HopfenTimer.status == "Hopfengabe 1 fällig"
 
 
 def test_with_both_lines_next_step_moves_line_a_until_line_b_takes_over(controller):

@@ -172,6 +172,11 @@ def test_sample_recipes_only_when_asked_for(monkeypatch):
         assert Recipes.names == ["Festbier", "Pils"]
         full = Recipes.current
         assert (full.name, full.raste_n, full.hopfen_n) == ("Festbier", 5, 5)
+        # Both lines brew it from the start: the automatic pages show its name
+        # and its steps.
+        for line in (Recipes.a, Recipes.b):
+            assert (line.name, line.hopfen_timers, line.comment_wasser) == (
+                "Festbier", full.hopfen_timers, full.comment_wasser)
         assert all(full.hopfen_comments) and full.comment_wasser and full.comment_malz and full.comment_general
         # The sample is a recipe the page shows without range warnings.
         temps = [full.maisch_temp] + full.raste_temps + [full.lautern_temp]
@@ -182,5 +187,6 @@ def test_sample_recipes_only_when_asked_for(monkeypatch):
         module.recipe_action_from_cpp(A.SetCurrentName, "Festbier")
         assert Recipes.current.cooking_time == 80
     finally:
-        Recipes.current.take_other(RecipeClass())
+        for recipe in (Recipes.current, Recipes.a, Recipes.b):
+            recipe.take_other(RecipeClass())
         Recipes.names = []
