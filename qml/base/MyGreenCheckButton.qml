@@ -14,5 +14,6 @@ PlainButton {
     // what is set on the button, not what the style gives it.
     font.capitalization: Font.AllUppercase
     Material.background: active ? Common.colorOk : undefined
+    Material.foreground: active ? Common.textOn(Common.colorOk) : undefined
     icon.source: active ? "qrc:/img/check-lg.svg" : ""
 }

@@ -13,6 +13,7 @@ DelayButton {
 
     delay: Common.delayButtonDelay
     Material.background: isGreen ? Common.colorOk : undefined
+    Material.foreground: isGreen ? Common.textOn(Common.colorOk) : undefined
 
     onReleased: checked = false
 }

@@ -15,6 +15,7 @@ Button {
     readonly property real clampedProgress: isNaN(progress) ? 0 : Math.max(0, Math.min(1, progress))
 
     Material.background: fillGreen ? Common.colorOk : undefined
+    Material.foreground: fillGreen ? Common.textOn(Common.colorOk) : undefined
     icon.source: showCheck ? "qrc:/img/check-lg.svg" : ""
 
     Rectangle {

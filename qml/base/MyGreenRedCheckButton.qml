@@ -10,5 +10,6 @@ Button {
     property bool active: false
 
     Material.background: active ? Common.colorOk : Common.colorNegative
+    Material.foreground: Common.textOn(Material.background)
     icon.source: active ? "qrc:/img/check-lg.svg" : "qrc:/img/x-lg.svg"
 }

@@ -6,7 +6,7 @@
 
 simulator_shot() {
     local name=$1 theme=$2 zones=$3
-    EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" \
+    EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones TAVELL_STANDIN_RECIPES=full" \
         EXTRA_INI=$'[python]\nsimulator=1\n[simulator]\nx=700\ny=40' \
         start_program "$name" 0 "$SOURCE/py"
     [ "$theme" = light ] || dark_theme

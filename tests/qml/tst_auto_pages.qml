@@ -446,22 +446,34 @@ Item {
                     { tag: "line B", b: 4, line: 2 }]
         }
 
-        // No entry of a step box is cut at its arrow, at the page's real size.
+        // No entry of a step box and no chosen recipe's name is cut at the
+        // box's arrow, at the page's real size; a long name from outside is
+        // cut rather than pushing the action box out.
         function test_stepNamesShowWhole(data) {
             TestHooks.setValue("heatZoneCountB", data.b)
+            TestHooks.setRecipeNames(["Festbier"])
+            TestHooks.setLineRecipeName(data.line, "Festbier")
             const page = data.line === 1 ? pageA : pageB
             base.currentIndex = data.line - 1
             waitForRendering(page)
-            const box = page.stepList.comboBox
             const metrics = Qt.createQmlObject("import QtQuick 2.15; FontMetrics { }", scene)
-            metrics.font = box.font
-            const room = box.contentItem.width - box.contentItem.leftPadding - box.contentItem.rightPadding
+            function room(box) {
+                metrics.font = box.font
+                return box.contentItem.width - box.contentItem.leftPadding - box.contentItem.rightPadding
+            }
+            const steps = page.stepList.comboBox
             for (const name of page.stepModel)
-                verify(metrics.advanceWidth(name) <= room + 0.5, `'${name}' braucht ${metrics.advanceWidth(name)}, Platz ${room}`)
-            // The other two boxes keep room for their own texts.
-            verify(page.recipeList.width >= 100)
-            verify(page.startStopButton.width >= 80)
+                verify(metrics.advanceWidth(name) <= room(steps) + 0.5, `'${name}' braucht ${metrics.advanceWidth(name)}, Platz ${room(steps)}`)
+            const recipes = page.recipeList.comboBox
+            verify(metrics.advanceWidth("Festbier") <= room(recipes) + 0.5, `Festbier: Platz ${room(recipes)}`)
+            verify(page.startStopButton.width >= page.startStopButton.implicitWidth - 0.5, `Aktion: ${page.startStopButton.width}`)
+
+            TestHooks.setLineRecipeName(data.line, "Sehr langes Rezept aus der Steuerung ".repeat(4))
+            waitForRendering(page)
+            verify(page.startStopButton.width >= page.startStopButton.implicitWidth - 0.5, `Aktion: ${page.startStopButton.width}`)
             metrics.destroy()
+            TestHooks.setLineRecipeName(data.line, "")
+            TestHooks.setRecipeNames([])
         }
 
         // Paging between the scheme's views does not reflow the steps beside

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
 import "qrc:/qml/base"
+import "qrc:/qml/content/auto"
 import "qrc:/qml/content/popups"
 import "qrc:/qml/singletons"
 
@@ -27,6 +28,8 @@ TestCase {
     // Widgets drawn on a fill, built with the window's accent in the theme.
     Item { id: host_; Material.accent: Common.accent; Material.theme: Common.theme }
     Component { id: button_; AccentButton { text: "OK" } }
+    Component { id: greenButton_; MyGreenCheckButton { text: "An"; active: true } }
+    Component { id: startButton_; StartStopButton { line: 1 } }
     Component { id: tabs_; TabBar { PlainTabButton { text: "A" } PlainTabButton { text: "B" } } }
     Component { id: warning_; MyWarning { title: "T"; text: "T" } }
     Component { id: spinBox_; MySpinBox { text: "T"; from: 1; to: 10; value: 12; warnMsg: "T"; infoMsg: "T" } }
@@ -99,6 +102,19 @@ TestCase {
         const button = createTemporaryObject(button_, host_)
         verify(Qt.colorEqual(button.background.color, Common.accent))
         compare(poor([["Text", button.contentItem.color, button.background.color]]), [])
+    }
+
+    // The green of an output that is on and of the start button, in both themes.
+    function test_textOnGreenReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
+
+    function test_textOnGreenReads(data) {
+        Common.theme = data.theme
+        const output = createTemporaryObject(greenButton_, host_)
+        const start = createTemporaryObject(startButton_, host_)
+        verify(Qt.colorEqual(output.Material.background, Common.colorOk))
+        verify(Qt.colorEqual(start.Material.background, Common.colorOk))
+        compare(poor([["an", output.contentItem.color, output.Material.background],
+                      ["Start", start.contentItem.color, start.Material.background]]), [])
     }
 
     function test_selectedTabLabelReads_data() { return test_coloursReadOnTheirBackgrounds_data() }

@@ -123,19 +123,23 @@ Page {
     // keep them in a table where two boxes can meet (see ThemedComboBox).
     property bool built_: false
 
-    // The width the step box needs to show its longest entry whole (no step
-    // name cut at the box's arrow). The three boxes share the row equally
-    // while it is wide enough; where it is not, the others give way.
-    readonly property real stepBoxWidth_: {
+    // The width a selection box needs to show the longest of the texts
+    // whole (no name cut at the box's arrow).
+    function boxWidth_(box, texts) {
         if (!built_)
             return 0
         let widest = 0
-        for (let i = 0; i < stepModel.length; ++i)
-            widest = Math.max(widest, entryMetrics_.advanceWidth(stepModel[i]))
-        const box = stepList_.comboBox
+        for (let i = 0; i < texts.length; ++i)
+            widest = Math.max(widest, entryMetrics_.advanceWidth(texts[i]))
         return Math.ceil(widest) + box.leftPadding + box.rightPadding + box.contentItem.leftPadding
                 + box.contentItem.rightPadding + 2 * Common.spacing
     }
+
+    // The step box shows its longest entry whole, the recipe box the recipe
+    // chosen. The three boxes share the row equally while it is wide enough;
+    // where it is not, the action box gives way.
+    readonly property real stepBoxWidth_: boxWidth_(stepList_.comboBox, stepModel)
+    readonly property real recipeBoxWidth_: boxWidth_(recipeList_.comboBox, [recipe.name])
 
     // A selection box's list is as wide as its longest entry needs.
     function listWidth_(box, entries) {
@@ -261,6 +265,8 @@ Page {
             }
 
             RowLayout {
+                id: boxRow_
+
                 spacing: Common.spacing
                 Layout.fillWidth: true
                 // The boxes share the row's height; the row keeps its own.
@@ -303,6 +309,12 @@ Page {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.preferredWidth: root.stepBoxWidth_
+                    // As much of the name as the step and action boxes leave
+                    // room for: a long name from outside is cut.
+                    Layout.minimumWidth: Math.min(root.recipeBoxWidth_,
+                                                  Math.max(0, boxRow_.width - root.stepBoxWidth_
+                                                              - actionFrame_.Layout.minimumWidth
+                                                              - 2 * boxRow_.spacing))
 
                     MySelectionList {
                         id: recipeList_
@@ -324,11 +336,15 @@ Page {
                 }
 
                 HelpFrame {
+                    id: actionFrame_
+
                     helpTitle: Help.autoActionListTitle
                     helpText: Help.autoActionListText
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.preferredWidth: root.stepBoxWidth_
+                    // The start button's text whole.
+                    Layout.minimumWidth: startStop_.implicitWidth + 2 * Common.spacing
 
                     MyRectColLayout {
                         anchors.fill: parent

@@ -45,7 +45,8 @@ MyGreenDelayButton {
     text: "Start"
     isGreen: false
     Material.background: color_
-    Material.foreground: Common.fgOnColor
+    // Dark on the green and on the grey, where white does not read.
+    Material.foreground: Common.textOn(color_)
 
     states: [
         State {

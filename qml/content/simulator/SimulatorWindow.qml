@@ -210,7 +210,7 @@ Window {
                 text: "Taster grün"
                 code: Sensor.Start
                 Material.background: Common.colorStartButton
-                Material.foreground: Common.fgOnColor
+                Material.foreground: Common.textOn(Material.background)
             }
 
             SimPushButton {
@@ -218,7 +218,7 @@ Window {
                 text: "Taster rot"
                 code: Sensor.Stop
                 Material.background: Common.colorStopButton
-                Material.foreground: Common.fgOnColor
+                Material.foreground: Common.textOn(Material.background)
             }
 
             SimPushButton {
