@@ -10,7 +10,7 @@ import time
 
 import pytest
 
-from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, offscreen, program_env, scaled, send
+from conftest import CONSTRUCTED, DESTRUCTED, QUIT_WAIT, SOCKET_PATH, offscreen, program_env, scaled, send
 
 GUI_READY = "[Py] controller: action_from_cpp(<ActionEnum.GuiReady: 0>)"
 SOCKET_INFO = "] Anscheinend läuft das Programm bereits. Es wird versucht das Fenster nach vorne zu bringen (socket)"
@@ -31,7 +31,7 @@ def start_listening(start, env):
 
 
 def quit_cleanly(run):
-    assert send(b"app quit") == b""
+    assert send(b"app quit", QUIT_WAIT) == b""
     assert run.finish() == 0
     assert DESTRUCTED in run.out
     # The command socket goes before the bridge stops the interpreter.

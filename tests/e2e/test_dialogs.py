@@ -6,7 +6,7 @@ import json
 import os
 import re
 
-from conftest import CONSTRUCTED, DESTRUCTED, SOURCE, offscreen, send
+from conftest import CONSTRUCTED, DESTRUCTED, QUIT_WAIT, SOURCE, offscreen, send
 
 ON_EXCEPTION = "onException: "
 SCENARIO = os.path.join(SOURCE, "tests", "py", "controllers", "entry_raises")
@@ -37,7 +37,7 @@ def dialog_reports(run, who):
 
 
 def quit_cleanly(run):
-    assert send(b"app quit") == b""
+    assert send(b"app quit", QUIT_WAIT) == b""
     assert run.finish() == 0, "\n".join(run.err)
     assert DESTRUCTED in run.out
     assert run.out[-18:] == [str(n) for n in range(1, 19)]

@@ -13,7 +13,7 @@ import sys
 import threading
 import time
 
-from conftest import CONSTRUCTED, DESTRUCTED, SOCKET_PATH, SOURCE, offscreen, program_env, scaled, send, start_xvfb
+from conftest import CONSTRUCTED, DESTRUCTED, QUIT_WAIT, SOCKET_PATH, SOURCE, offscreen, program_env, scaled, send, start_xvfb
 
 HOSTILE = os.path.join(SOURCE, "tests", "py", "controllers", "hostile")
 READY = "hostile: bereit"
@@ -47,7 +47,7 @@ def hostile(start, home, mode, **extra):
 
 def quit_within(run, seconds):
     begun = time.monotonic()
-    assert send(b"app quit") == b""
+    assert send(b"app quit", QUIT_WAIT) == b""
     assert run.finish(timeout=seconds) == 0, "\n".join(run.err)
     assert run.out[-18:] == TAKE_DOWN
     return time.monotonic() - begun

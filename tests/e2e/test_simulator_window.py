@@ -10,7 +10,7 @@ import time
 
 import pytest
 
-from conftest import program_env, scaled, send, start_xvfb
+from conftest import QUIT_WAIT, program_env, scaled, send, start_xvfb
 from test_command_socket import GUI_READY
 
 
@@ -53,7 +53,7 @@ def run_once(start, home, display, before_quit=None):
     window, place = find_window(display, "Simulator")
     if before_quit:
         before_quit(window)
-    assert send(b"app quit") == b""
+    assert send(b"app quit", QUIT_WAIT) == b""
     assert run.finish() == 0, "\n".join(run.err)
     assert not [line for line in run.err if "simulatorWindow Problem" in line or ".qml:" in line]
     return place

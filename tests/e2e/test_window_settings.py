@@ -6,7 +6,7 @@ import time
 
 import pytest
 
-from conftest import CONSTRUCTED, program_env, send
+from conftest import CONSTRUCTED, QUIT_WAIT, program_env, send
 from test_command_socket import GUI_READY
 
 
@@ -35,7 +35,7 @@ def run_and_quit(start, home, *args, before_quit=None):
     time.sleep(0.5)
     if before_quit:
         before_quit()
-    assert send(b"app quit") == b""
+    assert send(b"app quit", QUIT_WAIT) == b""
     assert run.finish() == 0, "\n".join(run.err)
     return run
 
