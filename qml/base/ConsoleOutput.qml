@@ -6,9 +6,9 @@ import "../singletons"
 // What a program writes (the flasher, the update runs) in a scrolling,
 // read-only area. It is plain text: escaped so "<none>" or "a < b" shows
 // literally, with its line breaks and runs of blanks kept; standard error in
-// red. The area follows the end unless the operator is scrolling. With
-// `maximumLines` above 0 only the latest lines stay (`dropped` counts the
-// others).
+// the alarm colour. The area follows the end unless the operator is
+// scrolling. With `maximumLines` above 0 only the latest lines stay
+// (`dropped` counts the others).
 Flickable {
     id: root
 
@@ -30,7 +30,7 @@ Flickable {
 
     function appendStdout(text) { appendHtml(toHtml(text)) }
 
-    function appendStderr(text) { appendHtml(`<font color="${Common.colorErrorText}">${toHtml(text)}</font>`) }
+    function appendStderr(text) { appendHtml(`<font color="${Common.colorAlarmText}">${toHtml(text)}</font>`) }
 
     function clear() { tail_.clear() }
 

@@ -54,9 +54,10 @@ QtObject {
     // Controls that cannot act now (a spin box arrow at its limit): dimmed,
     // but still 3 times the contrast of the panels they sit on.
     readonly property color fgDisabled: isDarkTheme ? "#aaaaaa" : "#5c6670"
-    // Texts that call for action now (a hop addition due, a heating warning).
+    // Texts that call for action now or report a failure (a hop addition
+    // due, a heating warning, a program's error output, a wrong input).
     readonly property color colorAlarmText: isDarkTheme ? "#ffb4ab" : "#9a0007"
-    // Texts that report success (all hop additions done).
+    // Texts that report success (all hop additions done, a finished flash).
     readonly property color colorSuccessText: isDarkTheme ? "#a5d6a7" : "#1b5e20"
     // A panel with good news (updates are there) and its texts.
     readonly property color colorPositive: isDarkTheme ? "#1b5e20" : "#a5d6a7"
@@ -98,9 +99,6 @@ QtObject {
     readonly property color colorDialogError: "red"
     readonly property color colorDialogSuccess: "green"
     readonly property color colorDialogNeutral: "gray"
-    // texts that report a failure or a success (a console, a form);
-    readonly property color colorErrorText: "red"
-    readonly property color colorOkText: "green"
     // a control that only a debug build shows;
     readonly property color colorDebug: "red"
     // a plant input that is on or off, and a grey info panel;

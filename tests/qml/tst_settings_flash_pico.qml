@@ -59,7 +59,10 @@ Item {
             tab.fileUrl = "file:///tmp/pico%20neu.elf"
             compare(button.text, "Flashen starten")
             verify(button.enabled)
-            verify(Qt.colorEqual(child("fileField").color, "green"))
+            const field = child("fileField")
+            verify(Qt.colorEqual(field.color, Common.colorOk))
+            // The chosen file's name reads on the field.
+            verify(Common.contrast(field.children[0].color, field.color) >= 4.5)
         }
 
         function test_frequencyChoices() {
@@ -92,8 +95,9 @@ Item {
         }
 
         function test_returnValueEndsRun_data() {
-            return [{ tag: "success", value: 0, colour: "#008000" }, { tag: "failure", value: 3, colour: "#ff0000" },
-                    { tag: "negative", value: -1, colour: "#ff0000" }]
+            return [{ tag: "success", value: 0, colour: "colorSuccessText" },
+                    { tag: "failure", value: 3, colour: "colorAlarmText" },
+                    { tag: "negative", value: -1, colour: "colorAlarmText" }]
         }
 
         function test_returnValueEndsRun(data) {
@@ -102,17 +106,18 @@ Item {
             Gui.setPicoReturnValue(data.value)
             const line = "Flashen mit Rückgabe " + data.value + " abgeschlossen"
             compare(plain(), line)
-            verify(new RegExp("font-weight:600; color:" + data.colour + ";\">" + line).test(html()), html())
+            verify(new RegExp("font-weight:600; color:" + Common[data.colour] + ";\">" + line).test(html()), html())
             compare(child("flashButton").text, "Flashen starten")
             verify(child("flashButton").enabled)
         }
 
-        function test_stdoutPlainStderrRed() {
+        function test_stdoutPlainStderrMarked() {
             Gui.setPicoStdout("Lese Datei")
             Gui.setPicoStderr("Fehler beim Schreiben")
             compare(plain(), "Lese Datei\u2029Fehler beim Schreiben")
-            verify(/color:#ff0000;">Fehler beim Schreiben/.test(html()), html())
-            verify(!/color:#ff0000;">Lese Datei/.test(html()), html())
+            const alarm = "color:" + Common.colorAlarmText + ";\">"
+            verify(html().indexOf(alarm + "Fehler beim Schreiben") >= 0, html())
+            verify(html().indexOf(alarm + "Lese Datei") < 0, html())
         }
 
         function test_controllerTextIsShownLiterally_data() {

@@ -294,8 +294,9 @@ Item {
                    || area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\nzweite Zeile") === 0,
                    area.getText(0, area.length))
             verify(area.text.indexOf("&lt;b&gt;kein Fett") >= 0)
-            verify(/color:#ff0000[^>]*>E: kaputt/.test(area.text), area.text)
-            verify(!/color:#ff0000[^>]*>[^<]*zweite/.test(area.text))
+            const alarm = "color:" + Common.colorAlarmText
+            verify(new RegExp(alarm + "[^>]*>E: kaputt").test(area.text), area.text)
+            verify(!new RegExp(alarm + "[^>]*>[^<]*zweite").test(area.text))
 
             verify(child("clearOutputButton").enabled)
             mouseClick(child("clearOutputButton"))

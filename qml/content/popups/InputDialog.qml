@@ -107,7 +107,7 @@ Popup {
             id: error_
             objectName: "inputError"
             Layout.margins: 10
-            color: Common.colorErrorText
+            color: Common.colorAlarmText
             visible: text !== ""
         }
         RowLayout {

@@ -25,7 +25,7 @@ Page {
     function appendStderr(text) { console_.appendStderr(text) }
 
     function appendReturnValue(val) {
-        const color = val === 0 ? Common.colorOkText : Common.colorErrorText
+        const color = val === 0 ? Common.colorSuccessText : Common.colorAlarmText
         console_.appendHtml(`<b><font color="${color}">Flashen mit Rückgabe ${val} abgeschlossen</font></b>`)
         flashing = false
     }
@@ -73,7 +73,7 @@ Page {
 
             Rectangle {
                 objectName: "fileField"
-                color: root.fileUrl !== "" ? Common.colorOkText : Common.colorWarning
+                color: root.fileUrl !== "" ? Common.colorOk : Common.colorWarning
                 radius: Common.spacing
                 // As high as the button's visible face.
                 implicitHeight: chooseButton_.implicitHeight - chooseButton_.topInset - chooseButton_.bottomInset
@@ -84,7 +84,7 @@ Page {
                     anchors.margins: Common.spacing
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideMiddle
-                    color: Common.fg1
+                    color: Common.textOn(parent.color)
                     text: decodeURIComponent(root.fileUrl.replace(/^file:\/\//, ""))
                 }
             }
