@@ -95,6 +95,25 @@ def gui_value_from_cpp(code, value):
         from . import auto
 
         auto.dialog_data(value)
+    elif code == GuiEnum.FlashPico:
+        _flash(value)
+
+
+def _flash(value):
+    """A flashing run as the extension board's flasher reports it: a few
+    lines of output, one on standard error, and its return value."""
+    try:
+        frequency, url = value
+        path = url.removeprefix("file://")
+    except (TypeError, ValueError, AttributeError):
+        Gui.set_pico_stderr(f"Unbrauchbarer Auftrag: {value!r}")
+        Gui.set_pico_return_value(2)
+        return
+    Gui.set_pico_stdout(f"Lese {path} ...")
+    Gui.set_pico_stdout(f"Verbinde mit der Erweiterung ({frequency:g} kHz) ...")
+    Gui.set_pico_stderr("Warnung: Erweiterung antwortete erst beim zweiten Versuch")
+    Gui.set_pico_stdout("Schreibe 184320 Bytes ... Prüfe ... in Ordnung")
+    Gui.set_pico_return_value(0)
 
 
 def recipe_action_from_cpp(code, value):
