@@ -106,11 +106,7 @@ int main(int argc, char *argv[])
         QApplication::setOverrideCursor(Qt::PointingHandCursor);
 
     if (!parsed) {
-        Q_EMIT g_gui.message(QStringLiteral("Ungültige(r) Parameter"),
-                             QStringLiteral("Beim Programmstart wurden ungültige Parameter übergeben:<br>") +
-                                 parser.errorText() +
-                                 QStringLiteral("<br><br><b>Falls dieser Fehler im Produktivbetrieb auftritt, bitte "
-                                                "der Firma Tavell Bescheid geben.</b>"),
+        Q_EMIT g_gui.message(QStringLiteral("Ungültige(r) Parameter"), invalidParametersText(parser.errorText()),
                              QStringLiteral("warning"), 0);
     }
 

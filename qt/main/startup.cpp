@@ -89,6 +89,13 @@ public:
 
 } // namespace
 
+QString invalidParametersText(const QString &parserError)
+{
+    return QStringLiteral("Beim Programmstart wurden ungültige Parameter übergeben:<br>") + parserError.toHtmlEscaped() +
+           QStringLiteral("<br><br><b>Falls dieser Fehler im Produktivbetrieb auftritt, bitte der Firma Tavell "
+                          "Bescheid geben.</b>");
+}
+
 void refuseRemoteUrls(QQmlEngine &engine)
 {
     // Outlives every engine: an engine does not own its factory.

@@ -35,6 +35,10 @@ struct SplitArguments
 // Everything after the first lone "-" or "--" belongs to the interpreter.
 SplitArguments splitArguments(const QStringList &arguments);
 
+// The warning shown when the command line could not be parsed. The parser's
+// error quotes the argument as given; it is escaped, for the text is rich text.
+QString invalidParametersText(const QString &parserError);
+
 // Ends the event loop with -1 when the main QML file gave no root object.
 void objectCreatedHandler(QObject *object, const QUrl &url, const QUrl &mainUrl);
 

@@ -162,7 +162,8 @@ void Bridge::readProcessOutput(bool fromStderr)
 
     const QString tmpl = fromStderr ? QStringLiteral("<p style=\"color:red\"><b>[%1]</b> %2</p>")
                                     : QStringLiteral("<p><b>[%1]</b> %2</p>");
-    const QString line = tmpl.arg(QString::number(outputLineCounter++), _rstrip(text));
+    // The server's output joins our markup: escaped, so it shows as written.
+    const QString line = tmpl.arg(QString::number(outputLineCounter++), _rstrip(text).toHtmlEscaped());
     Q_EMIT serverMessage(line);
     logDebug() << (fromStderr ? "Webserver stderr:" : "Webserver stdout:") << line;
 }

@@ -1,3 +1,4 @@
+#include <QCommandLineParser>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +109,18 @@ private Q_SLOTS:
         QCOMPARE(run([&] { objectCreatedHandler(&someObject, mainUrl, mainUrl); }), 5);
         QCOMPARE(run([&] { objectCreatedHandler(nullptr, QUrl(QStringLiteral("qrc:/qml/other.qml")), mainUrl); }), 5);
         QCOMPARE(run([&] { objectCreatedHandler(nullptr, mainUrl, mainUrl); }), -1);
+    }
+
+    // An argument as typed on the command line shows as typed, not as markup.
+    void invalidParametersTextShowsTheArgumentLiterally()
+    {
+        QCommandLineParser parser;
+        QVERIFY(!parser.parse({QStringLiteral("tavell-brew"), QStringLiteral("--<b>x</b>&y")}));
+        const QString text = invalidParametersText(parser.errorText());
+        QVERIFY2(text.contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;&amp;y")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("<b>x")));
+        QVERIFY(text.startsWith(QStringLiteral("Beim Programmstart wurden ungültige Parameter übergeben:<br>")));
+        QVERIFY(text.endsWith(QStringLiteral("Bescheid geben.</b>")));
     }
 
     void missingEnvironmentFileIsSkipped()

@@ -16,7 +16,7 @@ const char *const kInitialised = "Interpreter mit Modul 'controller' initialisie
 const char *const kScript = R"(import sys, time
 sys.stdout.write("abc\n ")
 time.sleep(0.3)
-sys.stderr.write("fehler\n")
+sys.stderr.write("<i>fehler</i> & mehr\n")
 time.sleep(0.3)
 sys.stdout.write("\n")
 time.sleep(0.3)
@@ -145,7 +145,9 @@ private Q_SLOTS:
 
         QCOMPARE(messages.size(), 3);
         QCOMPARE(messages[0][0].toString(), QStringLiteral("<p><b>[0]</b> abc</p>"));
-        QCOMPARE(messages[1][0].toString(), QStringLiteral("<p style=\"color:red\"><b>[1]</b> fehler</p>"));
+        // The server's own text is shown as written, not as markup.
+        QCOMPARE(messages[1][0].toString(),
+                 QStringLiteral("<p style=\"color:red\"><b>[1]</b> &lt;i&gt;fehler&lt;/i&gt; &amp; mehr</p>"));
         QCOMPARE(messages[2][0].toString(), QStringLiteral("<p><b>[2]</b> \n</p>"));
 
         // Numbering starts again after the server ended.
