@@ -95,48 +95,32 @@ TestCase {
                                      Qt.rgba(0xb4 / 255, 0xc7 / 255, 0xdc / 255, 1)), 2.28, 0.01)
     }
 
-    function test_highlightedButtonTextReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
+    // What the widgets draw on a fill reads on it, in both themes: the text of
+    // a highlighted button (on the accent), of an output that is on and of the
+    // start button (on the green), the selected tab's label, and the texts of
+    // a warning box, a spin box on error and a warning dialog's header.
+    function test_widgetTextsReadOnTheirFill_data() { return test_coloursReadOnTheirBackgrounds_data() }
 
-    function test_highlightedButtonTextReads(data) {
+    function test_widgetTextsReadOnTheirFill(data) {
         Common.theme = data.theme
         const button = createTemporaryObject(button_, host_)
-        verify(Qt.colorEqual(button.background.color, Common.accent))
-        compare(poor([["Text", button.contentItem.color, button.background.color]]), [])
-    }
-
-    // The green of an output that is on and of the start button, in both themes.
-    function test_textOnGreenReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
-
-    function test_textOnGreenReads(data) {
-        Common.theme = data.theme
         const output = createTemporaryObject(greenButton_, host_)
         const start = createTemporaryObject(startButton_, host_)
-        verify(Qt.colorEqual(output.Material.background, Common.colorOk))
-        verify(Qt.colorEqual(start.Material.background, Common.colorOk))
-        compare(poor([["an", output.contentItem.color, output.Material.background],
-                      ["Start", start.contentItem.color, start.Material.background]]), [])
-    }
-
-    function test_selectedTabLabelReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
-
-    function test_selectedTabLabelReads(data) {
-        Common.theme = data.theme
         const bar = createTemporaryObject(tabs_, host_)
-        bar.currentIndex = 1
-        verify(bar.itemAt(1).checked)
-        compare(poor([["gewählt", bar.itemAt(1).contentItem.color, bar.background.color]]), [])
-    }
-
-    // A warning box, a spin box on error and a warning dialog's header.
-    function test_textOnWarningReads_data() { return test_coloursReadOnTheirBackgrounds_data() }
-
-    function test_textOnWarningReads(data) {
-        Common.theme = data.theme
         const box = createTemporaryObject(warning_, host_)
         const spin = createTemporaryObject(spinBox_, host_)
         const dialog = createTemporaryObject(dialog_, host_)
-        verify(spin.error && Qt.colorEqual(dialog.color, Common.colorWarning))
-        const pairs = [["Zahl", spin.spinBox.contentItem.color, spin.color],
+        bar.currentIndex = 1
+        verify(bar.itemAt(1).checked && spin.error)
+        verify(Qt.colorEqual(button.background.color, Common.accent))
+        verify(Qt.colorEqual(output.Material.background, Common.colorOk))
+        verify(Qt.colorEqual(start.Material.background, Common.colorOk))
+        verify(Qt.colorEqual(dialog.color, Common.colorWarning))
+        const pairs = [["Hervorgehoben", button.contentItem.color, button.background.color],
+                       ["an", output.contentItem.color, output.Material.background],
+                       ["Start", start.contentItem.color, start.Material.background],
+                       ["gewählt", bar.itemAt(1).contentItem.color, bar.background.color],
+                       ["Zahl", spin.spinBox.contentItem.color, spin.color],
                        ["Dialogtitel", findChild(dialog.contentItem, "questionTitle").color, dialog.color]]
         for (const name of ["title", "text"])
             pairs.push([name, findChild(box, name).color, box.color])
