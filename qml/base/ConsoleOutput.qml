@@ -4,11 +4,11 @@ import tavell.screens 1.0
 import "../singletons"
 
 // What a program writes (the flasher, the update runs) in a scrolling,
-// read-only area. It is plain text: escaped so "<none>" or "a < b" shows
-// literally, with its line breaks and runs of blanks kept; standard error in
-// the alarm colour. The area follows the end unless the operator is
-// scrolling. With `maximumLines` above 0 only the latest lines stay
-// (`dropped` counts the others).
+// read-only area. It is plain text: "<none>" or "a < b" shows literally, with
+// its line breaks and runs of blanks kept; standard error in the alarm
+// colour. Lines show within a frame of their arrival. The area follows the
+// end unless the operator is scrolling. With `maximumLines` above 0 only the
+// latest lines stay (`dropped` counts the others).
 Flickable {
     id: root
 
@@ -19,35 +19,36 @@ Flickable {
     property alias areaObjectName: area_.objectName
     property alias areaBackground: area_.background
 
-    function toHtml(text) {
-        // Each text starts its own paragraph: a closing line break would add an empty one.
-        const body = String(text).replace(/\r?\n$/, "")
-        return `<span style="white-space:pre-wrap">${Dialogs.escapeHtml(body)}</span>`
-    }
-
     // Our own styled line, built from escaped parts.
     function appendHtml(html) { tail_.append(html) }
 
-    function appendStdout(text) { appendHtml(toHtml(text)) }
+    // Outside text, shown as it stands.
+    function appendStdout(text) { tail_.appendText(String(text)) }
 
-    function appendStderr(text) { appendHtml(`<font color="${Common.colorAlarmText}">${toHtml(text)}</font>`) }
+    function appendStderr(text) { tail_.appendText(String(text), Common.colorAlarmText) }
 
     function clear() { tail_.clear() }
+
+    // The end stays in view when lines come and when the area shrinks (the
+    // note above it on dropped lines appears).
+    function followEnd_() {
+        if (!moving && !dragging && !scrollBar_.pressed)
+            contentY = Math.max(0, contentHeight - height)
+    }
 
     clip: true
     boundsBehavior: Flickable.StopAtBounds
 
     onSelectableChanged: if (!selectable) area_.deselect()
-    onContentHeightChanged: {
-        if (!moving && !dragging && !scrollBar_.pressed)
-            contentY = Math.max(0, contentHeight - height)
-    }
+    onContentHeightChanged: followEnd_()
+    onHeightChanged: followEnd_()
 
     TextTail {
         id: tail_
 
         document: area_.textDocument
         maximumLines: 0
+        onLinesShown: root.followEnd_()
     }
 
     TextArea.flickable: TextArea {

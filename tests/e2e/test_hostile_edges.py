@@ -1,6 +1,7 @@
 """The running program against a controller or clients that misbehave: it
 stays responsive, bounded and able to end cleanly."""
 
+import contextlib
 import http.server
 import importlib.machinery
 import importlib.util
@@ -262,10 +263,10 @@ def test_sigterm_and_sighup_end_the_program_as_app_quit_does(start, home):
 
 
 class _Answers:
-    """Asks the command socket again and again from a thread; keeps the longest wait."""
+    """Asks the command socket again and again from a thread; keeps every wait (begun, ended)."""
 
     def __init__(self):
-        self.longest = 0.0
+        self.waits = []
         self._stop = threading.Event()
         self._thread = threading.Thread(target=self._ask, daemon=True)
         self._thread.start()
@@ -278,60 +279,131 @@ class _Answers:
             except OSError:
                 # No answer within the minute still counts as the wait it was.
                 pass
-            self.longest = max(self.longest, time.monotonic() - begun)
+            self.waits.append((begun, time.monotonic()))
             time.sleep(0.05)
+
+    def longest(self, since=0.0, until=float("inf")):
+        """The longest wait that overlapped the time from `since` to `until`."""
+        return max((end - begun for begun, end in self.waits if end >= since and begun <= until), default=0.0)
 
     def stop(self):
         self._stop.set()
         self._thread.join(timeout=70)
-        return self.longest
+        return self.longest()
 
 
-def test_a_thousand_found_networks_cost_kilobytes_each(start, home, tmp_path):
-    # Drawn under X at the program's scale, as on the plant: what a row draws
-    # is what it costs.
+@contextlib.contextmanager
+def hostile_on_x(start, home, mode, **extra):
+    """The hostile controller's program drawn under X at the program's scale
+    by the software renderer, as on the plant: what the screen draws is what
+    it costs."""
     xvfb, display = start_xvfb()
-    go = tmp_path / "go"
     try:
         settings = os.path.join(home, "config", "TavellGmbH")
-        os.makedirs(settings)
+        os.makedirs(settings, exist_ok=True)
         with open(os.path.join(settings, "Zentorix.ini"), "w") as f:
             f.write("[window]\ntheme=0\nmaximized=false\nx=0\ny=0\nwidth=1024\nheight=600\n")
-        run = start(env=program_env(home, PYTHONPATH=HOSTILE, TAVELL_HOSTILE="networks", TAVELL_HOSTILE_GO=str(go),
-                                    DISPLAY=display, QT_QPA_PLATFORM="xcb", QT_QUICK_BACKEND="software"))
+        run = start(env=program_env(home, PYTHONPATH=HOSTILE, TAVELL_HOSTILE=mode, DISPLAY=display,
+                                    QT_QPA_PLATFORM="xcb", QT_QUICK_BACKEND="software", **extra))
         try:
             assert run.wait_for(CONSTRUCTED, stream="out"), "\n".join(run.err)
             assert run.wait_for(READY), "\n".join(run.err)
-            # The settings page is shown; choose its "Netzwerk" tab (the
-            # window's logical pixels, twice as many on the screen). The tab
-            # asks for the interfaces only while it is shown; a busy machine
-            # may not have drawn the window yet, so the clicks are repeated
-            # until the tab asks.
-            deadline = time.monotonic() + scaled(60)
-            shown = False
-            while not shown and time.monotonic() < deadline:
-                for x, y in ((500, 25), (200, 84)):
-                    subprocess.run(["xdotool", "mousemove", str(2 * x), str(2 * y), "sleep", "0.3", "click", "1"],
-                                   env={**os.environ, "DISPLAY": display}, check=True)
-                shown = run.wait_for("hostile: wifi_action_from_cpp(<WifiActionEnum.IPData", timeout=3)
-            assert shown, "\n".join(run.err)
-            time.sleep(1)
-            before = resident_kib(run)
-            answers = _Answers()
-            try:
-                go.touch()
-                assert run.wait_for("hostile: 1000 Netze gemeldet", timeout=60), "\n".join(run.err)
-                time.sleep(3)
-            finally:
-                longest = answers.stop()
-            grown = resident_kib(run) - before
-            print("networks:", round(longest, 2), "s,", grown, "KiB")
-            assert longest < scaled(1.0)
-            if not CHECKING_BUILD:
-                assert grown < 50_000
-            quit_within(run, 30)
+            yield run, display
         finally:
             run.kill()
     finally:
         xvfb.kill()
         xvfb.wait()
+
+
+def test_a_thousand_found_networks_cost_kilobytes_each(start, home, tmp_path):
+    go = tmp_path / "go"
+    with hostile_on_x(start, home, "networks", TAVELL_HOSTILE_GO=str(go)) as (run, display):
+        # The settings page is shown; choose its "Netzwerk" tab (the
+        # window's logical pixels, twice as many on the screen). The tab
+        # asks for the interfaces only while it is shown; a busy machine
+        # may not have drawn the window yet, so the clicks are repeated
+        # until the tab asks.
+        deadline = time.monotonic() + scaled(60)
+        shown = False
+        while not shown and time.monotonic() < deadline:
+            for x, y in ((500, 25), (200, 84)):
+                subprocess.run(["xdotool", "mousemove", str(2 * x), str(2 * y), "sleep", "0.3", "click", "1"],
+                               env={**os.environ, "DISPLAY": display}, check=True)
+            shown = run.wait_for("hostile: wifi_action_from_cpp(<WifiActionEnum.IPData", timeout=3)
+        assert shown, "\n".join(run.err)
+        time.sleep(1)
+        before = resident_kib(run)
+        answers = _Answers()
+        try:
+            go.touch()
+            assert run.wait_for("hostile: 1000 Netze gemeldet", timeout=60), "\n".join(run.err)
+            time.sleep(3)
+        finally:
+            longest = answers.stop()
+        grown = resident_kib(run) - before
+        print("networks:", round(longest, 2), "s,", grown, "KiB")
+        assert longest < scaled(1.0)
+        if not CHECKING_BUILD:
+            assert grown < 50_000
+        quit_within(run, 30)
+
+
+def gui_thread_seconds(run):
+    """Processor time the program's main (screen) thread has used so far."""
+    with open(f"/proc/{run.proc.pid}/task/{run.proc.pid}/schedstat") as f:
+        return int(f.read().split()[0]) / 1e9
+
+
+def gui_settled(run, quiet=1.0, timeout=120.0):
+    """Waits until the screen thread has been (nearly) idle for `quiet` seconds."""
+    deadline = time.monotonic() + scaled(timeout)
+    last, since = gui_thread_seconds(run), time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.1)
+        now = gui_thread_seconds(run)
+        # A blinking cursor or a clock costs well below this.
+        if now - last > 0.004 + 0.03 * (time.monotonic() - since):
+            last, since = now, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return now
+    raise AssertionError("the screen thread did not come to rest")
+
+
+def console_batches(start, home, go):
+    """Screen-thread processor seconds of each batch of 5,000 lines written
+    to the shown updates console, and the longest command-socket wait."""
+    with hostile_on_x(start, home, "console", TAVELL_HOSTILE_GO=go) as (run, _display):
+        gui_settled(run)
+        costs, answers = [], _Answers()
+        try:
+            for batch in range(1, 6):
+                before, begun = gui_settled(run), time.monotonic()
+                open(f"{go}{batch}", "w").close()
+                assert run.wait_for(f"hostile: Stapel {batch} geschrieben", timeout=120), "\n".join(run.err)
+                costs.append(gui_settled(run) - before)
+            longest = answers.stop()
+        finally:
+            answers.stop()
+        # The whole output went to the log all the same.
+        assert len([line for line in run.err if "Stapel 5 Zeile" in line]) == 5000
+        quit_within(run, 60)
+    return costs, longest
+
+
+def test_a_full_updates_console_costs_what_an_empty_one_does(start, home, tmp_path):
+    # Batch 1 fills the console to its 5,000 lines; from then on every line
+    # that comes pushes one out. Pushing out must not make a line dearer:
+    # the screen's processor time per batch stays near the first batch's, and
+    # the screen answers throughout. The least of three runs per batch, as
+    # other programs on a busy machine only ever add to a run's time.
+    runs = 1 if CHECKING_BUILD else 3
+    results = []
+    for n in range(runs):
+        results.append(console_batches(start, home, str(tmp_path / f"go-{n}-")))
+    costs = [min(run[n] for run, _ in results) for n in range(5)]
+    longest = max(waits for _, waits in results)
+    print("console:", [round(c, 3) for c in costs], "s per batch, longest wait", round(longest, 2), "s")
+    assert longest < scaled(1.5)
+    if not CHECKING_BUILD:
+        assert max(costs[1:]) <= 1.5 * costs[0], costs

@@ -9,7 +9,9 @@
 #include "values_setters.h"
 
 #include <QByteArray>
+#include <QClipboard>
 #include <QColor>
+#include <QGuiApplication>
 #include <QHash>
 #include <QMessageLogContext>
 #include <QObject>
@@ -114,6 +116,7 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
+    Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
 
     // ---- recipes: the names and the current recipe as the controller writes them ----
     Q_INVOKABLE void setRecipeNames(const QStringList &names)

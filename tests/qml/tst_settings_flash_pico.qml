@@ -42,6 +42,12 @@ Item {
 
         function plain() { return tab.output.getText(0, tab.output.length) }
 
+        // The output shows within a frame of its arrival.
+        function waitForPlain(expected) {
+            tryVerify(() => plain() === expected, 2000)
+            compare(plain(), expected)
+        }
+
         // The paragraphs of the output with the colour each is set in.
         function html() { return tab.output.text }
 
@@ -105,7 +111,7 @@ Item {
             mouseClick(child("flashButton"))
             Gui.setPicoReturnValue(data.value)
             const line = "Flashen mit Rückgabe " + data.value + " abgeschlossen"
-            compare(plain(), line)
+            waitForPlain(line)
             verify(new RegExp("font-weight:600; color:" + Common[data.colour] + ";\">" + line).test(html()), html())
             compare(child("flashButton").text, "Flashen starten")
             verify(child("flashButton").enabled)
@@ -114,7 +120,7 @@ Item {
         function test_stdoutPlainStderrMarked() {
             Gui.setPicoStdout("Lese Datei")
             Gui.setPicoStderr("Fehler beim Schreiben")
-            compare(plain(), "Lese Datei\u2029Fehler beim Schreiben")
+            waitForPlain("Lese Datei\u2029Fehler beim Schreiben")
             const alarm = "color:" + Common.colorAlarmText + ";\">"
             verify(html().indexOf(alarm + "Fehler beim Schreiben") >= 0, html())
             verify(html().indexOf(alarm + "Lese Datei") < 0, html())
@@ -128,12 +134,13 @@ Item {
             Gui[data.signal]("<none>\na < b && c > d\n")
             Gui[data.signal]("<b>kein Fett</b>")
             Gui[data.signal]("  eingerückt\tmit Tab")
-            compare(plain(), "<none>\u2028a < b && c > d\u2029<b>kein Fett</b>\u2029  eingerückt\tmit Tab")
+            waitForPlain("<none>\u2028a < b && c > d\u2029<b>kein Fett</b>\u2029  eingerückt\tmit Tab")
             verify(!/font-weight:600/.test(html()), html())
         }
 
         function test_outputCleared() {
             Gui.setPicoStdout("etwas")
+            waitForPlain("etwas")
             mouseClick(child("clearButton"))
             compare(plain(), "")
         }
@@ -147,6 +154,7 @@ Item {
         function test_selectionOnlyWhenSwitchedOn() {
             const area = tab.output
             Gui.setPicoStdout("markierbar")
+            waitForPlain("markierbar")
             verify(!area.selectByMouse)
             tab.selectable = true
             verify(area.selectByMouse)
@@ -160,7 +168,7 @@ Item {
             const flick = child("outputFlickable")
             for (let i = 0; i < 60; ++i)
                 Gui.setPicoStdout("Zeile " + i)
-            verify(flick.contentHeight > flick.height)
+            tryVerify(() => flick.contentHeight > flick.height)
             tryCompare(flick, "contentY", flick.contentHeight - flick.height)
         }
     }

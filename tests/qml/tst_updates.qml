@@ -286,13 +286,13 @@ Item {
             const area = child("consoleArea")
             verify(!child("clearOutputButton").enabled)
             verify(!child("testConsoleButton").visible)
-            TestHooks.shellAppendStdout("<b>kein Fett</b> & a < b\nzweite Zeile")
+            // One output is one line of the console, however its breaks are written.
+            TestHooks.shellAppendStdout("<b>kein Fett</b> & a < b\nzweite\r\ndritte\rvierte\u2029fünfte\n")
             TestHooks.shellAppendStderr("E: kaputt")
             tryVerify(() => area.text.indexOf("E: kaputt") >= 0)
-            // Markup in the output is shown as written, its line break kept.
-            verify(area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\u2028zweite Zeile") === 0
-                   || area.getText(0, area.length).indexOf("<b>kein Fett</b> & a < b\nzweite Zeile") === 0,
-                   area.getText(0, area.length))
+            // Markup in the output is shown as written, its line breaks kept.
+            compare(area.getText(0, area.length),
+                    "<b>kein Fett</b> & a < b\u2028zweite\u2028dritte\u2028vierte\u2028fünfte\u2029E: kaputt")
             verify(area.text.indexOf("&lt;b&gt;kein Fett") >= 0)
             const alarm = "color:" + Common.colorAlarmText
             verify(new RegExp(alarm + "[^>]*>E: kaputt").test(area.text), area.text)
@@ -309,22 +309,41 @@ Item {
             compare(scene.requests, [[Shell.TestConsole, null]])
         }
 
-        // The console keeps its latest lines; a line above it counts the
-        // others (they are in the log).
+        // The console keeps its latest lines, whether they come in one run or
+        // push out lines already shown; a line above it counts the others
+        // (they are in the log), and the end stays in view.
         function test_consoleKeepsTheLatestLines() {
             showSubTab(3)
             const consoleTab = page.consoleTab
             const area = child("consoleArea")
+            const flick = child("consoleFlickable")
             const dropped = child("droppedLines")
-            const count = consoleTab.maxLines + 20
-            for (let i = 0; i < count; ++i)
-                TestHooks.shellAppendStdout("Zeile " + i)
-            tryVerify(() => area.getText(0, area.length).endsWith("Zeile " + (count - 1)), 5000)
-            verify(area.getText(0, area.length).startsWith("Zeile 20\n") || area.getText(0, area.length).startsWith("Zeile 20\u2029"),
-                   area.getText(0, 20))
+            const shown = () => area.getText(0, area.length)
+            let next = 0
+            const write = count => { for (const end = next + count; next < end; ++next) TestHooks.shellAppendStdout("Zeile " + next) }
+
+            write(consoleTab.maxLines + 20)
+            tryVerify(() => shown().endsWith("\u2029Zeile " + (next - 1)), 5000)
+            verify(shown().startsWith("Zeile 20\u2029"), shown().slice(0, 20))
             verify(dropped.visible)
             compare(dropped.text, "20 ältere Zeilen ausgeblendet (vollständig im Protokoll)")
+
+            // The operator's selection stays on its text while older lines leave.
+            const last = "Zeile " + (next - 1)
+            area.select(area.length - last.length, area.length)
+            compare(area.selectedText, last)
+            write(980)
+            tryVerify(() => shown().endsWith("\u2029Zeile " + (next - 1)), 5000)
+            verify(shown().startsWith("Zeile 1000\u2029"), shown().slice(0, 20))
+            compare(dropped.text, "1000 ältere Zeilen ausgeblendet (vollständig im Protokoll)")
+            compare(area.selectedText, last)
+            tryVerify(() => Math.abs(flick.contentY - (flick.contentHeight - flick.height)) < 1)
+            area.deselect()
+
+            // Clearing also drops lines that have not been shown yet.
+            write(3)
             mouseClick(child("clearOutputButton"))
+            wait(100)
             compare(area.length, 0)
             verify(!dropped.visible)
         }
@@ -333,6 +352,7 @@ Item {
             showSubTab(3)
             const area = child("consoleArea")
             TestHooks.shellAppendStdout("Zeile")
+            TestHooks.shellAppendStdout("zweite")
             tryVerify(() => area.length > 0)
             verify(!area.selectByMouse)
             mouseClick(child("selectButton"))
@@ -341,6 +361,12 @@ Item {
             verify(!child("copyButton").enabled)
             area.selectAll()
             verify(child("copyButton").enabled)
+            // A line that comes meanwhile leaves the selection as it was.
+            TestHooks.shellAppendStdout("dritte")
+            tryVerify(() => area.getText(0, area.length).endsWith("dritte"))
+            compare(area.selectedText, "Zeile\u2029zweite")
+            mouseClick(child("copyButton"))
+            compare(TestHooks.clipboardText(), "Zeile\nzweite")
         }
 
         function test_updatesShellPageShowsConsole() {

@@ -4,7 +4,9 @@ message; "thread" leaves a thread running that never ends ("poweroff" as well, t
 has the power-off question accepted); "deep" hands over
 values nested far too deep; "markup" sends texts pointing at the address in
 TAVELL_HOSTILE_URL; "huge" shows a message of a megabyte; "networks" reports
-a thousand found networks once the file TAVELL_HOSTILE_GO appears."""
+a thousand found networks once the file TAVELL_HOSTILE_GO appears; "console"
+shows the updates console and writes five batches of 5,000 lines to it, batch
+n once the file TAVELL_HOSTILE_GO with n appended appears."""
 
 import os
 import threading
@@ -12,6 +14,7 @@ import time
 
 from tavell import Logger
 from tavell.gui import Gui, GuiEnum, IconEnum, PageEnum
+from tavell.shell import Shell
 from tavell.wifi import Wifi
 
 MODE = os.environ.get("TAVELL_HOSTILE", "")
@@ -36,6 +39,16 @@ def _networks_when_told():
         time.sleep(0.05)
     Wifi.scan_results = {f"Netz {i}": {"quality": i % 100, "is5GHz": i % 2 == 0} for i in range(1000)}
     Logger.info("hostile: 1000 Netze gemeldet")
+
+
+def _console_batches():
+    padding = "x" * 80
+    for batch in range(1, 6):
+        while not os.path.exists(f"{GO}{batch}"):
+            time.sleep(0.05)
+        for line in range(5000):
+            Shell.append_stdout(f"Stapel {batch} Zeile {line:4d} {padding}")
+        Logger.info(f"hostile: Stapel {batch} geschrieben")
 
 
 def _ready():
@@ -70,6 +83,9 @@ def _ready():
     elif MODE == "networks":
         Gui.page = PageEnum.Settings
         threading.Thread(target=_networks_when_told, name="netze", daemon=True).start()
+    elif MODE == "console":
+        Gui.page = PageEnum.UpdatesShell
+        threading.Thread(target=_console_batches, name="konsole", daemon=True).start()
     Logger.info("hostile: bereit")
 
 
