@@ -48,7 +48,7 @@ QString asOneParagraph(QString text)
 TextTail::TextTail(QObject *parent) : QObject(parent)
 {
     m_flushTimer.setSingleShot(true);
-    connect(&m_flushTimer, &QTimer::timeout, this, &TextTail::flush);
+    connect(&m_flushTimer, &QTimer::timeout, this, &TextTail::flushWhenPaused);
 }
 
 void TextTail::setDocument(QQuickTextDocument *document)
@@ -100,12 +100,24 @@ QTextDocument *TextTail::textDocument() const { return m_document ? m_document->
 
 void TextTail::addPending(Line line)
 {
-    if (m_pending.empty())
+    if (m_pending.empty()) {
         m_firstPending.start();
+        m_flushTimer.start(frameMs);
+    }
+    m_lastPending.start();
     m_pending.push_back(std::move(line));
     dropPendingBeyondLimit();
-    const int waited = int(m_firstPending.elapsed());
-    m_flushTimer.start(std::max(0, std::min(frameMs, longestWaitMs - waited)));
+}
+
+void TextTail::flushWhenPaused()
+{
+    // Restarting the timer for every line would cost more than the line.
+    const qint64 paused = m_lastPending.elapsed();
+    const qint64 waited = m_firstPending.elapsed();
+    if (paused >= frameMs || waited >= longestWaitMs)
+        flush();
+    else
+        m_flushTimer.start(int(std::min(frameMs - paused, longestWaitMs - waited)));
 }
 
 void TextTail::dropPendingBeyondLimit()

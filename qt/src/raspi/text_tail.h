@@ -71,6 +71,7 @@ private:
     QTextDocument *textDocument() const;
     void addPending(Line line);
     void dropPendingBeyondLimit();
+    void flushWhenPaused();
     void flush();
     void setDropped(int dropped);
 
@@ -82,6 +83,7 @@ private:
     int m_pendingDropped = 0;
     QTimer m_flushTimer;
     QElapsedTimer m_firstPending;
+    QElapsedTimer m_lastPending;
 };
 
 // The types the screens create themselves (module tavell.screens).

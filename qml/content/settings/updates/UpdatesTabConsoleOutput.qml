@@ -31,8 +31,8 @@ Item {
 
     Connections {
         target: Shell
-        function onAppendStdout(text) { root.appendStdout(text) }
-        function onAppendStderr(text) { root.appendStderr(text) }
+        function onAppendStdout(text) { console_.appendStdout(text) }
+        function onAppendStderr(text) { console_.appendStderr(text) }
     }
 
     ColumnLayout {

@@ -7,6 +7,8 @@
 #include "state_objects.h"
 #include "types.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -194,6 +196,49 @@ Shell::~Shell()
     for (const QPointer<QObject> &retired : qAsConst(m_retiredCopies))
         delete retired.data();
     delete m_copies;
+}
+
+void Shell::queueOutput(const QString &text, bool error)
+{
+    {
+        QMutexLocker guard(&m_outputLock);
+        m_output.push_back({text, error});
+        if (m_outputScheduled)
+            return;
+        m_outputScheduled = true;
+    }
+    if (QThread::currentThread() == thread())
+        deliverOutput();
+    else
+        QMetaObject::invokeMethod(this, &Shell::deliverOutput, Qt::QueuedConnection);
+}
+
+void Shell::deliverOutput()
+{
+    QElapsedTimer slice;
+    slice.start();
+    for (;;) {
+        OutputLine line;
+        {
+            QMutexLocker guard(&m_outputLock);
+            if (m_output.empty()) {
+                m_outputScheduled = false;
+                return;
+            }
+            if (slice.elapsed() >= outputSliceMs) {
+                // A timer, not a posted call: the event loop first takes
+                // what waits (the command socket, input, painting).
+                QTimer::singleShot(1, this, &Shell::deliverOutput);
+                return;
+            }
+            line = std::move(m_output.front());
+            m_output.pop_front();
+        }
+        if (line.error)
+            Q_EMIT appendStderr(line.text);
+        else
+            Q_EMIT appendStdout(line.text);
+    }
 }
 
 QColor Shell::colorUrgencyLow() const { return getLocked(m_lock, m_colorUrgencyLow); }
@@ -418,7 +463,7 @@ void Shell::prepareModule(py::module_ &m)
             [](Shell &self, const py::object &text) {
                 const QString line = textArgument(text);
                 logConsoleOutput(line, true);
-                Q_EMIT self.appendStderr(line);
+                self.queueOutput(line, true);
             },
             py::arg("text"))
         .def(
@@ -426,7 +471,7 @@ void Shell::prepareModule(py::module_ &m)
             [](Shell &self, const py::object &text) {
                 const QString line = textArgument(text);
                 logConsoleOutput(line, false);
-                Q_EMIT self.appendStdout(line);
+                self.queueOutput(line, false);
             },
             py::arg("text"));
 

@@ -6,7 +6,10 @@
 // changes are announced on the GUI thread (change_notice.h). The changelogs
 // list property is GUI-thread only: it hands the screens copies of the stored
 // entries, owned by Shell and released once the list has changed and the
-// screens have moved on.
+// screens have moved on. Output lines of the update runs (appendStdout,
+// appendStderr) are queued under their own lock and announced on the GUI
+// thread in call order, a few milliseconds' worth at a time, so a run that
+// writes thousands of lines at once leaves the screen answering in between.
 //
 // ChangelogEntry is a value-like QObject so lists can hold it by value. Its
 // lock covers the six texts and the colour; it lives on the thread that made
@@ -15,6 +18,7 @@
 // at that moment; a later change of the Shell's colours does not reach it.
 
 #include <QColor>
+#include <QMutex>
 #include <QDebug>
 #include <QJSValue>
 #include <QMetaType>
@@ -26,6 +30,7 @@
 #include <QVariantMap>
 #include <QVector>
 
+#include <deque>
 #include <optional>
 
 #include "string_vector.h"
@@ -179,6 +184,12 @@ public:
     void setInstalled(const QVector<QVariantMap> &installed);
     void setChangelogs(const QVector<ChangelogEntry> &changelogs);
     void setUpgradables(const QVector<QVariantMap> &upgradables);
+    // A line of an update run's output for the screens, from any thread.
+    void queueOutput(const QString &text, bool error);
+
+    // The GUI thread announces queued output for this long before it lets
+    // other events in.
+    static constexpr int outputSliceMs = 10;
 
 Q_SIGNALS:
     void colorUrgencyLowChanged();
@@ -199,6 +210,7 @@ private:
     static int changelogCount(QQmlListProperty<ChangelogEntry> *list);
     static ChangelogEntry *changelogAt(QQmlListProperty<ChangelogEntry> *list, int index);
     void syncChangelogCopies();
+    void deliverOutput();
 
     mutable QRecursiveMutex m_lock;
     QColor m_colorUrgencyLow;
@@ -219,6 +231,15 @@ private:
     QObject *m_copies = nullptr;
     QVector<ChangelogEntry *> m_copyAt;
     QVector<QPointer<QObject>> m_retiredCopies;
+
+    struct OutputLine
+    {
+        QString text;
+        bool error = false;
+    };
+    QMutex m_outputLock;
+    std::deque<OutputLine> m_output;
+    bool m_outputScheduled = false;
 };
 
 QDebug operator<<(QDebug debug, const Shell &shell);

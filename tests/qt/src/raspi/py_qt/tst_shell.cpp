@@ -311,7 +311,8 @@ private Q_SLOTS:
         QCOMPARE(changelogVectorIndexError(0, 0), QStringLiteral("Ungültiger Index 0. Der Vector ist leer.\n"));
     }
 
-    // Console output from the worker thread reaches the screens in call order.
+    // Console output from the worker thread reaches the screens in call
+    // order; a flood of it leaves the event loop running in between.
     void consoleOutputQueuedInOrder()
     {
         Shell shell;
@@ -319,15 +320,46 @@ private Q_SLOTS:
         connect(&shell, &Shell::appendStdout, &shell, [&](const QString &t) { received << "out:" + t; });
         connect(&shell, &Shell::appendStderr, &shell, [&](const QString &t) { received << "err:" + t; });
         QThread *worker = QThread::create([&] {
-            Q_EMIT shell.appendStdout(QStringLiteral("Paketlisten werden gelesen…"));
-            Q_EMIT shell.appendStderr(QStringLiteral("E: Fehler"));
-            Q_EMIT shell.appendStdout(QStringLiteral("Fertig"));
+            shell.queueOutput(QStringLiteral("Paketlisten werden gelesen…"), false);
+            shell.queueOutput(QStringLiteral("E: Fehler"), true);
+            shell.queueOutput(QStringLiteral("Fertig"), false);
         });
         worker->start();
         QVERIFY(worker->wait(5000));
         delete worker;
         QVERIFY(received.isEmpty());
         QTRY_COMPARE(received, (QStringList{"out:Paketlisten werden gelesen…", "err:E: Fehler", "out:Fertig"}));
+
+        // Each line costs the screens a little: 2,000 of them take 2 s.
+        received.clear();
+        disconnect(&shell, &Shell::appendStdout, nullptr, nullptr);
+        connect(&shell, &Shell::appendStdout, &shell, [&](const QString &t) {
+            received << t;
+            QThread::usleep(1000);
+        });
+        const int lines = 2000;
+        QThread *flood = QThread::create([&] {
+            for (int i = 0; i < lines; ++i)
+                shell.queueOutput(QString::number(i), false);
+        });
+        flood->start();
+        QVERIFY(flood->wait(5000));
+        delete flood;
+        QElapsedTimer longest;
+        qint64 longestGap = 0;
+        QTimer beat;
+        longest.start();
+        connect(&beat, &QTimer::timeout, &shell, [&] { longestGap = std::max(longestGap, longest.restart()); });
+        beat.start(1);
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), lines, 20000 * TAVELL_TIMEOUT_SCALE);
+        QCOMPARE(received.first(), QStringLiteral("0"));
+        QCOMPARE(received.last(), QString::number(lines - 1));
+        longestGap = std::max(longestGap, longest.elapsed());
+        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        // From the GUI thread itself a line is there at once.
+        received.clear();
+        shell.queueOutput(QStringLiteral("sofort"), false);
+        QCOMPARE(received, QStringList{"sofort"});
     }
 };
 
