@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
     qputenv("TAVELL_CONFIG_DIR", QFileInfo(QSettings().fileName()).absolutePath().toLocal8Bit());
 
     QApplication application(argc, argv);
+    // Before the parser is set up: its help and its errors are Qt's texts.
+    installQtTranslations();
 
     const SplitArguments args = splitArguments(QCoreApplication::arguments());
 

@@ -6,11 +6,14 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QQmlEngine>
 #include <QQmlNetworkAccessManagerFactory>
+#include <QTranslator>
 
 const char *const kPyInterpreter = "/opt/tavell/brew/py/venv/bin/python3.9";
 const char *const kMainQmlUrl = "qrc:/qml/with_keyboard.qml";
@@ -34,6 +37,20 @@ void importEnvironmentFile(const QString &path)
         if (qgetenv(key.constData()) != value)
             qputenv(key.constData(), value);
     }
+}
+
+bool installQtTranslations(const QString &dir)
+{
+    const QString folder = dir.isEmpty() ? QLibraryInfo::location(QLibraryInfo::TranslationsPath) : dir;
+    // Owned by the application; by file name, so the locale does not choose.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_de"), folder) || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        qWarning().noquote() << "Qt-Übersetzung nicht geladen:"
+                             << QDir(folder).filePath(QStringLiteral("qtbase_de.qm"));
+        return false;
+    }
+    return true;
 }
 
 SplitArguments splitArguments(const QStringList &arguments)

@@ -3,6 +3,7 @@
 // drive them with their own files and argument lists.
 
 #include <QQmlApplicationEngine>
+#include <QString>
 #include <QStringList>
 #include <QUrl>
 
@@ -25,6 +26,12 @@ extern std::unique_ptr<QQmlApplicationEngine> qmlEngine;
 // the first "=", value after it, nothing trimmed) where their value differs.
 // A file that cannot be opened is skipped.
 void importEnvironmentFile(const QString &path);
+
+// Installs Qt's own German texts (the file chooser's, the command-line
+// parser's errors...) on the running application, whatever the machine's
+// locale; numbers still follow the locale. Read from "qtbase_de.qm" in DIR,
+// by default Qt's translation folder. A missing file is logged; false then.
+bool installQtTranslations(const QString &dir = QString());
 
 struct SplitArguments
 {

@@ -1,12 +1,16 @@
 """Dialogs of the running program: the error dialog for a failing controller
-and the warning about unknown options, seen through the log and through the
-reports the dialogs send to the controller."""
+and the warning about unknown options, seen through the log, through the
+reports the dialogs send to the controller and, for the texts they show,
+through scripts/screen-probe."""
 
+import contextlib
 import json
 import os
 import re
+import subprocess
+import time
 
-from conftest import CONSTRUCTED, DESTRUCTED, QUIT_WAIT, SOURCE, offscreen, send
+from conftest import CONSTRUCTED, DESTRUCTED, DIES_WITH_TEST, QUIT_WAIT, SOURCE, offscreen, scaled, send
 
 ON_EXCEPTION = "onException: "
 SCENARIO = os.path.join(SOURCE, "tests", "py", "controllers", "entry_raises")
@@ -34,6 +38,32 @@ def dialog_reports(run, who):
     """The values of the DialogData reports the controller logged, in order."""
     pattern = re.compile(re.escape(who) + r": gui_value_from_cpp\(<GuiEnum\.DialogData: \d+>, (.*)\)$")
     return [m.group(1) for m in map(pattern.search, run.err) if m]
+
+
+@contextlib.contextmanager
+def screen_probe(directory):
+    """scripts/screen-probe, waiting for the program to connect: yields the
+    program's argument that connects it and a function that evaluates a QML
+    expression in the running program (see scripts/screen-probe)."""
+    probe = os.path.join(SOURCE, "scripts", "screen-probe")
+    debug, control = os.path.join(directory, "debug"), os.path.join(directory, "probe")
+    server = subprocess.Popen([*DIES_WITH_TEST, probe, "serve", debug, control],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        deadline = time.monotonic() + scaled(10)
+        while not os.path.exists(control):
+            assert server.poll() is None and time.monotonic() < deadline, "screen-probe did not start"
+            time.sleep(0.05)
+
+        def ask(expression):
+            answer = subprocess.run([probe, "ask", control, expression], capture_output=True, text=True,
+                                    timeout=scaled(30))
+            return answer.stdout.rstrip("\n")
+
+        yield f"-qmljsdebugger=file:{debug},services:QmlDebugger", ask
+    finally:
+        server.kill()
+        server.wait()
 
 
 def quit_cleanly(run):
@@ -100,18 +130,29 @@ def test_failing_entry_points_open_error_dialogs(start, home):
 
 
 def test_unknown_option_shows_the_warning_dialog(start, home):
-    run = start("--gibtsnicht", env=offscreen(home))
-    try:
-        assert run.wait_for("controller: gui_value_from_cpp(<GuiEnum.DialogData"), "\n".join(run.err)
-        # One dialog, set up once, after the controller heard GuiReady.
-        assert dialog_reports(run, "controller") == ["{'current': [-1.0, None]}"]
-        ready = run.err.index(lines_with(run, "controller: action_from_cpp(<ActionEnum.GuiReady: 0>)")[0])
-        assert ready < run.err.index(lines_with(run, "controller: gui_value_from_cpp(<GuiEnum.DialogData")[0])
-        assert exception_records(run) == []
-        assert run.proc.poll() is None
-        quit_cleanly(run)
-    finally:
-        run.kill()
+    # A machine without a German locale: the parser's error, Qt's own text,
+    # still reads German inside the warning.
+    with screen_probe(home) as (debugger, ask):
+        run = start("--gibtsnicht", debugger, env=offscreen(home, LANG="C", LC_ALL="C"))
+        try:
+            assert run.wait_for("controller: gui_value_from_cpp(<GuiEnum.DialogData"), "\n".join(run.err)
+            # One dialog, set up once, after the controller heard GuiReady.
+            assert dialog_reports(run, "controller") == ["{'current': [-1.0, None]}"]
+            ready = run.err.index(lines_with(run, "controller: action_from_cpp(<ActionEnum.GuiReady: 0>)")[0])
+            assert ready < run.err.index(lines_with(run, "controller: gui_value_from_cpp(<GuiEnum.DialogData")[0])
+            assert exception_records(run) == []
+
+            shown = ask("p.openDialogs().map(function(d) { return d.title + '|' + d.text }).join('\\n')")
+            title, _, text = shown.partition("|")
+            assert title == "Ungültige(r) Parameter", shown
+            assert text.startswith("Beim Programmstart wurden ungültige Parameter übergeben:<br>"
+                                   "Unbekannte Option 'gibtsnicht'.<br>"), shown
+            assert not lines_with(run, "Qt-Übersetzung nicht geladen")
+
+            assert run.proc.poll() is None
+            quit_cleanly(run)
+        finally:
+            run.kill()
 
 
 def test_known_options_show_no_dialog(start, home):

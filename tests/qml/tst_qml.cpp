@@ -2,16 +2,21 @@
 // from the resources linked into this binary. Any QML warning fails the test
 // that was running when it appeared.
 
+#include "startup.h"
 #include "state_objects.h"
 #include "simulator_setters.h"
 #include "state_paths.h"
 #include "text_tail.h"
 #include "values_setters.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QByteArray>
 #include <QClipboard>
 #include <QColor>
-#include <QGuiApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHash>
 #include <QMessageLogContext>
 #include <QObject>
@@ -116,7 +121,7 @@ public:
     Q_INVOKABLE bool logged(const QString &line) const { return s_logged.contains(line); }
     // Lines read "<level>: <text>", level one of debug, info, warning, critical.
     Q_INVOKABLE QStringList consoleLines() const { return s_console; }
-    Q_INVOKABLE QString clipboardText() const { return QGuiApplication::clipboard()->text(); }
+    Q_INVOKABLE QString clipboardText() const { return QApplication::clipboard()->text(); }
 
     // ---- recipes: the names and the current recipe as the controller writes them ----
     Q_INVOKABLE void setRecipeNames(const QStringList &names)
@@ -391,6 +396,29 @@ public:
             qFatal("TestHooks.set: no field %s", qPrintable(path));
     }
     Q_INVOKABLE QVariant get(const QString &path) const { return state_paths::get(path); }
+
+    // The file chooser Qt shows for a FileDialog of QtQuick.Dialogs (a widget
+    // dialog, the application being a QApplication as in the program): the
+    // texts of its buttons without their shortcut marks and the folder it
+    // shows. Empty while no chooser is shown.
+    Q_INVOKABLE QVariantMap fileChooser() const
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<QFileDialog *>(widget);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            const QDialogButtonBox *box = dialog->findChild<QDialogButtonBox *>();
+            const auto text = [box](QDialogButtonBox::StandardButton which) {
+                const QAbstractButton *button = box ? box->button(which) : nullptr;
+                return button ? button->text().remove(QLatin1Char('&')) : QString();
+            };
+            return {{QStringLiteral("accept"), text(QDialogButtonBox::Open)},
+                    {QStringLiteral("reject"), text(QDialogButtonBox::Cancel)},
+                    {QStringLiteral("folder"), dialog->directory().absolutePath()}};
+        }
+        return {};
+    }
+    Q_INVOKABLE QString homeFolder() const { return QDir::homePath(); }
 };
 
 namespace {
@@ -497,6 +525,16 @@ private:
     }
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(tst_qml, Setup)
+// The program's application is a QApplication; so is the screens' here, with
+// Qt's own German texts installed as the program does: Qt's own dialogs (the
+// file chooser) are the same widgets and read the same.
+int main(int argc, char **argv)
+{
+    QTEST_SET_MAIN_SOURCE_PATH
+    QApplication application(argc, argv);
+    installQtTranslations();
+    Setup setup;
+    return quick_test_main_with_setup(argc, argv, "tst_qml", QUICK_TEST_SOURCE_DIR, &setup);
+}
 
 #include "tst_qml.moc"

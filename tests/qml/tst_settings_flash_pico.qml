@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtTest 1.2
 import tavell.action 1.0
 import tavell.gui 1.0
+import tavell.testing 1.0
 import "qrc:/qml/content/settings"
 import "qrc:/qml/singletons"
 
@@ -55,6 +56,20 @@ Item {
             compare(child("flashWarning").title, "Achtung!")
             compare(child("flashWarning").text,
                     "Diese Funktion darf nur nach ausdrücklicher Anweisung der Firma Tavell genutzt werden")
+        }
+
+        // The chooser is Qt's own dialog: its buttons read German whatever the
+        // machine's locale, and it opens in the brewer's home folder.
+        function test_fileChooserGermanInHomeFolder() {
+            mouseClick(child("chooseFileButton"))
+            tryVerify(function() { return TestHooks.fileChooser().folder !== undefined }, 5000,
+                      "the file chooser is shown")
+            const chooser = TestHooks.fileChooser()
+            compare(chooser.accept, "Öffnen")
+            compare(chooser.reject, "Abbrechen")
+            compare(chooser.folder, TestHooks.homeFolder())
+            child("fileDialog").close()
+            tryVerify(function() { return TestHooks.fileChooser().folder === undefined })
         }
 
         function test_startNeedsAFile() {

@@ -48,6 +48,7 @@ Page {
     QQD.FileDialog {
         id: fileDialog_
 
+        objectName: "fileDialog"
         title: "Datei auswählen"
         nameFilters: ["Programmdateien (*.elf)"]
         selectExisting: true
@@ -94,7 +95,11 @@ Page {
 
                 objectName: "chooseFileButton"
                 text: "Datei auswählen"
-                onClicked: fileDialog_.open()
+                onClicked: {
+                    fileDialog_.open()
+                    // The brewer's files lie in his home folder, not where the program was started.
+                    fileDialog_.folder = fileDialog_.shortcuts.home
+                }
             }
 
             ToolButton {

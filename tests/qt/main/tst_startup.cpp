@@ -1,4 +1,6 @@
 #include <QCommandLineParser>
+#include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -128,6 +130,15 @@ private Q_SLOTS:
         qunsetenv("TAVELL_NEVER");
         importEnvironmentFile(m_dir.filePath(QStringLiteral("does-not-exist")));
         QVERIFY(!qEnvironmentVariableIsSet("TAVELL_NEVER"));
+    }
+
+    // Without Qt's German texts the program still starts, and says what is missing.
+    void missingQtTranslationIsLogged()
+    {
+        const QString missing = QDir(m_dir.path()).filePath(QStringLiteral("qtbase_de.qm"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^%1$").arg(QRegularExpression::escape(
+                                               QStringLiteral("Qt-Übersetzung nicht geladen: ") + missing))));
+        QVERIFY(!installQtTranslations(m_dir.path()));
     }
 };
 
