@@ -22,7 +22,7 @@ settings_tabs_shots() {
     shot "settings_flash_$name" "p.find('tabFlashPico').item !== null && !p.find('flashButton').enabled" \
          "der Reiter FlashPico, noch ohne Datei"
     press chooseFileButton
-    sleep 1.5
+    pause 1.5
     # The chooser takes a typed path; it is a window of its own, so the
     # picture's condition is the screen's state before the choice.
     xdotool type --delay 20 "$elf"
