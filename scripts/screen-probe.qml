@@ -154,6 +154,29 @@ QtObject {
         return `${Math.round(g.x * scale)} ${Math.round(g.y * scale)}`
     }
 
+    // How often the hold-to-trigger button has triggered since the first
+    // question about it. The probe lasts for one question only, so the
+    // count is kept in a hidden item it leaves inside the button; a plain
+    // function counts (a handler declared in QML would end with the probe's
+    // context).
+    function activations(button) {
+        if (button.activated === undefined)
+            throw new Error(`'${button.objectName || button}' ist kein Halteknopf`)
+        for (let i = 0; i < button.children.length; ++i) {
+            if (button.children[i].objectName === "probeActivations")
+                return button.children[i].count
+        }
+        const counter = Qt.createQmlObject(`import QtQuick 2.15
+                                            Item {
+                                                objectName: "probeActivations"
+                                                property int count: 0
+                                                visible: false
+                                            }`, button, "probeActivations")
+        counter.parent = button
+        button.activated.connect(function() { counter.count += 1 })
+        return 0
+    }
+
     // Whether the whole item lies in view (no ancestor cuts it).
     function inView(item) {
         if (!item.visible)

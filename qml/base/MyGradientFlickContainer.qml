@@ -7,6 +7,8 @@ import "../singletons"
 // Vertically scrolling column with fade bands at the edges beyond which more
 // content lies. While the column is taller than the view its scroll bar
 // stays shown, beside the column: it never covers the column's right edge.
+// Otherwise there is no bar at all (not even a fading one, as Material's
+// AsNeeded bar draws for a few seconds after it was last needed).
 Item {
     id: root
 
@@ -15,7 +17,8 @@ Item {
     property bool indicate: Gui.indicateScrollable === true
     readonly property alias flickable: flickable_
     readonly property alias scrollBar: scrollBar_
-    readonly property bool scrollable: flickable_.contentHeight > flickable_.height + 0.5
+    // A view not laid out yet (no height) does not scroll.
+    readonly property bool scrollable: flickable_.height > 0 && flickable_.contentHeight > flickable_.height + 0.5
     // Follows `scrollable` a moment later: the column's width depends on it
     // and its height on the width. (Narrower, the column only grows taller,
     // so giving the bar room cannot make it stop being scrollable.)
@@ -46,7 +49,7 @@ Item {
             id: scrollBar_
 
             objectName: "scrollBar"
-            policy: root.barShown_ ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            policy: root.barShown_ ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
         }
 
         ColumnLayout {

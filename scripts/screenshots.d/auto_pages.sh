@@ -50,8 +50,10 @@ for auto_theme in light dark; do
         fi
         stop_program
 
-        # The prepare popup the controller asks for, once the theme is set.
-        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECIPES=full TAVELL_STANDIN_PREPARE=$auto_prepare TAVELL_STANDIN_PREPARE_DELAY=10" \
+        # The prepare popup the controller asks for, once the theme is set
+        # (which takes longer on a busy machine).
+        auto_delay=$(stretched_ms 10)
+        EXTRA_ENV="TAVELL_STANDIN_ZONES=$auto_zones TAVELL_STANDIN_RECIPES=full TAVELL_STANDIN_PREPARE=$auto_prepare TAVELL_STANDIN_PREPARE_DELAY=$((auto_delay / 1000))" \
             start_program "auto_prepare_$auto_tag" 0 "$SOURCE/py"
         [ "$auto_theme" = light ] || dark_theme
         shot "auto_prepare_popup_$auto_tag" "p.find('preparePopup$([ "$auto_prepare" = 1 ] && echo A || echo B)').opened" \

@@ -14,12 +14,15 @@ settings_tabs_shots() {
     EXTRA_ENV="TAVELL_STANDIN_ZONES=$zones" start_program "settings_tabs_$name" 0 "$SOURCE/py"
     [ "$theme" = light ] || dark_theme
     settings_tab 4
-    shot "settings_appearance_$name" "p.find('tabAppearance').item !== null" "der Reiter Erscheinungsbild"
+    shot "settings_appearance_$name" "p.find('tabAppearance').item !== null
+                                      && (p.find('tabAppearance').item.scrollable
+                                          || !p.find('tabAppearance').item.scrollBar.visible)" \
+         "der Reiter Erscheinungsbild, ohne Rollbalken solange nichts rollt"
     settings_tab 3
     shot "settings_flash_$name" "p.find('tabFlashPico').item !== null && !p.find('flashButton').enabled" \
          "der Reiter FlashPico, noch ohne Datei"
     press chooseFileButton
-    sleep 1.5
+    pause 1.5
     # The chooser takes a typed path; it is a window of its own, so the
     # picture's condition is the screen's state before the choice.
     xdotool type --delay 20 "$elf"

@@ -30,6 +30,7 @@ TestCase {
     Component { id: button_; AccentButton { text: "OK" } }
     Component { id: greenButton_; MyGreenCheckButton { text: "An"; active: true } }
     Component { id: startButton_; StartStopButton { line: 1 } }
+    Component { id: stepEntry_; ListEntry { text: "Rasten"; marked: true } }
     Component { id: tabs_; TabBar { PlainTabButton { text: "A" } PlainTabButton { text: "B" } } }
     Component { id: warning_; MyWarning { title: "T"; text: "T" } }
     Component { id: spinBox_; MySpinBox { text: "T"; from: 1; to: 10; value: 12; warnMsg: "T"; infoMsg: "T" } }
@@ -96,8 +97,9 @@ TestCase {
     }
 
     // What the widgets draw on a fill reads on it, in both themes: the text of
-    // a highlighted button (on the accent), of an output that is on and of the
-    // start button (on the green), the selected tab's label, and the texts of
+    // a highlighted button (on the accent), of an output that is on, of the
+    // start button and of the running step in the step list (on the green),
+    // the selected tab's label, and the texts of
     // a warning box, a spin box on error and a warning dialog's header.
     function test_widgetTextsReadOnTheirFill_data() { return test_coloursReadOnTheirBackgrounds_data() }
 
@@ -106,6 +108,7 @@ TestCase {
         const button = createTemporaryObject(button_, host_)
         const output = createTemporaryObject(greenButton_, host_)
         const start = createTemporaryObject(startButton_, host_)
+        const step = createTemporaryObject(stepEntry_, host_)
         const bar = createTemporaryObject(tabs_, host_)
         const box = createTemporaryObject(warning_, host_)
         const spin = createTemporaryObject(spinBox_, host_)
@@ -115,10 +118,12 @@ TestCase {
         verify(Qt.colorEqual(button.background.color, Common.accent))
         verify(Qt.colorEqual(output.Material.background, Common.colorOk))
         verify(Qt.colorEqual(start.Material.background, Common.colorOk))
+        verify(Qt.colorEqual(step.background.color, Common.colorOk))
         verify(Qt.colorEqual(dialog.color, Common.colorWarning))
         const pairs = [["Hervorgehoben", button.contentItem.color, button.background.color],
                        ["an", output.contentItem.color, output.Material.background],
                        ["Start", start.contentItem.color, start.Material.background],
+                       ["laufender Schritt", step.contentItem.color, step.background.color],
                        ["gewählt", bar.itemAt(1).contentItem.color, bar.background.color],
                        ["Zahl", spin.spinBox.contentItem.color, spin.color],
                        ["Dialogtitel", findChild(dialog.contentItem, "questionTitle").color, dialog.color]]

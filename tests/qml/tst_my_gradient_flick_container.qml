@@ -83,9 +83,38 @@ Item {
             compare(bar.mapToItem(container, 0, 0).x, column.mapToItem(container, column.width, 0).x)
             container.filler.implicitHeight = 150
             tryCompare(container, "scrollable", false)
-            tryVerify(function() { return bar.policy !== ScrollBar.AlwaysOn })
-            // Without a bar the column takes the whole width.
+            // Without a bar the column takes the whole width, and from then
+            // on no bar is drawn over it.
             tryCompare(column, "width", container.flickable.width)
+            verify(!barDrawn(bar))
+        }
+
+        // Whether the bar puts anything on the screen.
+        function barDrawn(bar) {
+            return bar.visible && bar.width > 0 && bar.contentItem.opacity > 0
+        }
+
+        // Content that fits gets no bar: neither when the view is built nor
+        // when it receives its height only after its content (a tab laid out
+        // late), in which case a moment without height must not count as
+        // scrolling.
+        function test_noScrollBarWhileEverythingFits() {
+            const fitting = createContainer()
+            fitting.filler.implicitHeight = 150
+            tryCompare(fitting.flickable, "contentHeight", 150)
+            verify(!fitting.scrollable)
+            wait(50)
+            verify(!barDrawn(fitting.scrollBar))
+            const late = createContainer({ height: 0 })
+            late.filler.implicitHeight = 150
+            tryCompare(late.flickable, "contentHeight", 150)
+            verify(!late.scrollable)
+            wait(50)
+            late.height = 200
+            waitForRendering(late)
+            verify(!late.scrollable)
+            verify(!barDrawn(late.scrollBar))
+            tryCompare(late.filler.parent, "width", late.flickable.width)
         }
 
         function test_noBandsWhenEverythingFits() {

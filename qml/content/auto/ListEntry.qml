@@ -17,7 +17,7 @@ ItemDelegate {
         text: root.text
         textFormat: Text.PlainText
         font.bold: root.marked
-        color: root.marked ? Common.fgOnColor : Common.fg1
+        color: root.marked ? Common.textOn(Common.colorOk) : Common.fg1
         elide: Text.ElideRight
         verticalAlignment: Text.AlignVCenter
     }

@@ -1,7 +1,7 @@
 """The stand-in controller with a plant caught mid-brew, for screenshots of
-the scheme and the manual-operation tab: line A runs with hand operation
-released, some outputs are open, some blocked, one zone sensor failed and one
-zone is too hot."""
+the scheme and the manual-operation tab: line A runs its rests with the
+sample recipe loaded, hand operation released, some outputs are open, some
+blocked, one zone sensor failed and one zone is too hot."""
 
 import importlib.util
 import os
@@ -36,9 +36,12 @@ wifi_action_from_cpp = _stand_in.wifi_action_from_cpp
 
 
 def init(gui_mode, simulator):
+    # The sample recipes, the first loaded for both lines, as a brewer
+    # would have them.
+    os.environ["TAVELL_STANDIN_RECIPES"] = "full"
     _stand_in.init(gui_mode, simulator)
     from tavell.actuator import Actuator, ActuatorEnum
-    from tavell.auto import Auto
+    from tavell.auto import Auto, AutoEnum, StepsEnum
     from tavell.sensor import Sensor
     from tavell.values import Values
 
@@ -72,9 +75,11 @@ def init(gui_mode, simulator):
                           ActuatorEnum.FuPump1Backward, ActuatorEnum.FuPump2Forward, ActuatorEnum.MvWaterCold])
     Sensor.start.state = True
     Sensor.ls1.state = True
+    # Line A started at the rests as the start button asks for it: the
+    # line runs, its status and the running step follow from the start.
+    _stand_in.auto_value_from_cpp(AutoEnum.Start, [float(StepsEnum.Rasten), 0.0])
     Auto.fu_freq_sp_rw1 = 30
     Auto.fu_freq_sp_pump1 = 35
     Auto.fu_freq_sp_rw2 = 28
     Auto.fu_freq_sp_pump2 = 40
-    Auto.active_a = True
     Auto.hand_enabled = True
