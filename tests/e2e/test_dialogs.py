@@ -132,9 +132,10 @@ def test_failing_entry_points_open_error_dialogs(start, home):
 def test_unknown_option_shows_the_warning_dialog(start, home):
     # A machine without a German locale: the parser's error, Qt's own text,
     # still reads German inside the warning.
-    with screen_probe(home) as (debugger, ask):
-        run = start("--gibtsnicht", debugger, env=offscreen(home, LANG="C", LC_ALL="C"))
-        try:
+    run = None
+    try:
+        with screen_probe(home) as (debugger, ask):
+            run = start("--gibtsnicht", debugger, env=offscreen(home, LANG="C", LC_ALL="C"))
             assert run.wait_for("controller: gui_value_from_cpp(<GuiEnum.DialogData"), "\n".join(run.err)
             # One dialog, set up once, after the controller heard GuiReady.
             assert dialog_reports(run, "controller") == ["{'current': [-1.0, None]}"]
@@ -148,10 +149,12 @@ def test_unknown_option_shows_the_warning_dialog(start, home):
             assert text.startswith("Beim Programmstart wurden ungültige Parameter übergeben:<br>"
                                    "Unbekannte Option 'gibtsnicht'.<br>"), shown
             assert not lines_with(run, "Qt-Übersetzung nicht geladen")
-
-            assert run.proc.poll() is None
-            quit_cleanly(run)
-        finally:
+        # The probe has gone: at its end the program's debugging thread
+        # would otherwise wait for the probe to read what it still sends.
+        assert run.proc.poll() is None
+        quit_cleanly(run)
+    finally:
+        if run:
             run.kill()
 
 
