@@ -16,10 +16,6 @@ Item {
     readonly property alias output: console_.area
     readonly property int maxLines: 5000
 
-    function appendStdout(text) { console_.appendStdout(text) }
-
-    function appendStderr(text) { console_.appendStderr(text) }
-
     function clear() { console_.clear() }
 
     function copySelection() {
